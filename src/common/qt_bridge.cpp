@@ -1,0 +1,55 @@
+#include "common/qt_bridge.h"
+
+#include "common/text.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
+#include <cmath>
+
+namespace orvelle {
+
+QDate ToQDate(TDateTime date)
+{
+    int y;
+    unsigned m, d;
+    DecodeDate(date, y, m, d);
+    return QDate(y, static_cast<int>(m), static_cast<int>(d));
+}
+
+TDateTime FromQDate(const QDate& date)
+{
+    return EncodeDate(date.year(), static_cast<unsigned>(date.month()), static_cast<unsigned>(date.day()));
+}
+
+TDateTime FromQDateTime(const QDateTime& dateTime)
+{
+    return FromQDate(dateTime.date()) + dateTime.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+QString FromFileBytes(const std::string& bytes)
+{
+    return QString::fromStdString(ToUtf8(bytes));
+}
+
+void ShowErrorBox(const QString& message, QWidget* parent)
+{
+    if (!parent)
+        parent = QApplication::activeWindow();
+    const QString title = QApplication::applicationDisplayName();
+    QMessageBox::critical(parent, title, message);
+}
+
+void ShowErrorBox(const std::exception& error, QWidget* parent)
+{
+    ShowErrorBox(QString::fromStdString(ToUtf8(error.what())), parent);
+}
+
+void QueueErrorBox(const QString& message)
+{
+    QTimer::singleShot(0, qApp, [message] { ShowErrorBox(message); });
+}
+
+} // namespace orvelle

@@ -1,0 +1,27 @@
+#pragma once
+// The widget edge: Dates to and from Qt's types, file bytes to QString, and the one error box.
+#include "common/date.h"
+
+#include <QDate>
+#include <QString>
+#include <exception>
+#include <string>
+
+class QWidget;
+
+namespace orvelle {
+
+QDate ToQDate(TDateTime date);
+TDateTime FromQDate(const QDate& date);
+TDateTime FromQDateTime(const QDateTime& dateTime);
+
+// Saints file bytes as text: UTF-8 when valid, else Windows-1252.
+QString FromFileBytes(const std::string& bytes);
+
+// The standard error box: caption = application title, text = the message; the program goes on.
+void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
+void ShowErrorBox(const std::exception& error, QWidget* parent = nullptr);
+// For paint handlers and other places where a modal box must not open: shows it after the event.
+void QueueErrorBox(const QString& message);
+
+} // namespace orvelle

@@ -1,0 +1,90 @@
+#include "data/csv_file.h"
+
+#include "common/exception.h"
+
+#include <cstring>
+
+namespace orvelle {
+
+TCsvFile::TCsvFile(const std::string& fileName)
+{
+    if (fileName.empty())
+        return;
+    FFile = std::make_unique<MappedFile>(fileName);
+    FView = FFile->data();
+    FFileSize = FFile->size();
+    FCursor = FView;
+}
+
+uint32_t TCsvFile::Position() const
+{
+    return FView ? static_cast<uint32_t>(FCursor - FView) : 0;
+}
+
+void TCsvFile::Reset()
+{
+    FCursor = FView;
+}
+
+void TCsvFile::Seek(uint32_t pos)
+{
+    if (pos > FFileSize)
+        throw Exception(Format("Seek called with pos=[%u] but filesize=[%u].", pos, FFileSize));
+    if (FView)
+        FCursor = FView + pos;
+}
+
+std::string_view TCsvFile::NextLine()
+{
+    if (!FView)
+        return {};
+    const char* end = FView + FFileSize;
+    const size_t rest = static_cast<size_t>(end - FCursor);
+    const char* lf = static_cast<const char*>(std::memchr(FCursor, '\n', rest));
+    size_t len = lf ? static_cast<size_t>(lf - FCursor) : rest;
+    if (const char* nul = static_cast<const char*>(std::memchr(FCursor, '\0', len)))
+        len = static_cast<size_t>(nul - FCursor);
+    const std::string_view line(FCursor, len);
+    FCursor += len < rest ? len + 1 : len; // the terminator is consumed; the file's end is not a byte
+    return line;
+}
+
+TStringList TCsvFile::ReadRow()
+{
+    TStringList row;
+    const std::string_view line = NextLine();
+    std::string column;
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '\r')
+            continue;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted) {
+            row.push_back(std::move(column));
+            column.clear();
+            continue;
+        }
+        column += c;
+    }
+    return row;
+}
+
+bool TCsvFile::ReadFirstColumn(std::string& column)
+{
+    const std::string_view line = NextLine();
+    column.clear();
+    bool quoted = false;
+    for (const char c : line) {
+        if (c == '\r')
+            continue;
+        if (c == '"')
+            quoted = !quoted;
+        else if (c == ';' && !quoted)
+            return true;
+        column += c;
+    }
+    return false;
+}
+
+} // namespace orvelle
