@@ -1,0 +1,1 @@
+#include "app/hidden_form.h"

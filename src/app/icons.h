@@ -1,0 +1,11 @@
+#pragma once
+#include <QIcon>
+
+namespace orvelle {
+
+// Toolbar image N (0 exit, 1 shutdown, 2 options, 3 About, 4 print, 5 Find Feast, 6 Find Saint,
+// 7 alarm), drawn from its vector source so it stays sharp at any scaling.
+QIcon ToolbarIcon(int index);
+QIcon ApplicationIcon();
+
+} // namespace orvelle

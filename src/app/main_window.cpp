@@ -1,0 +1,415 @@
+#include "app/main_window.h"
+
+#include "app/icons.h"
+#include "calendar/calendar_control.h"
+#include "churchyear/feasts.h"
+#include "churchyear/find_feast_dialog.h"
+#include "common/exception.h"
+#include "common/qt_bridge.h"
+#include "dialogs/find_dialog.h"
+#include "views/commnos_frame.h"
+#include "views/day_info.h"
+#include "views/saint_views.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QToolBar>
+#include <cmath>
+
+namespace orvelle {
+
+namespace {
+QFont ArialPx(int pixels, bool bold = false)
+{
+    QFont f("Arial");
+    f.setPixelSize(pixels);
+    f.setBold(bold);
+    return f;
+}
+
+template <typename W> W* Place(W* w, const char* name, int x, int y, int width, int height)
+{
+    w->setObjectName(name);
+    w->setGeometry(x, y, width, height);
+    return w;
+}
+} // namespace
+
+TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<TSaintsData>())
+{
+    setObjectName("Form1");
+    setWindowTitle("Orvelle");
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(461, 448);
+    QFont base = font();
+    base.setPixelSize(11);
+    setFont(base);
+
+    CreateActions();
+
+    TCommnosFrame1 = Place(new TCommnosFrame(this), "TCommnosFrame1", 144, 104, 113, 81);
+    TCommnosFrame1->hide();
+
+    ListBox1 = Place(new QListWidget(this), "ListBox1", 10, 84, 361, 113);
+    ListBox1->setFont(ArialPx(16));
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setStyleSheet("QListWidget::item { height: 18px; padding: 0px; }");
+    ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+
+    Button3 = Place(new QPushButton("Set Alarm...", this), "Button3", 376, 88, 75, 25);
+    Button1 = Place(new QPushButton(SaintInfo->text(), this), "Button1", 376, 128, 75, 25);
+    connect(Button1, &QPushButton::clicked, SaintInfo, &QAction::trigger);
+
+    Label1 = Place(new QLabel(this), "Label1", 8, 203, 130, 26);
+    Label1->setFont(ArialPx(21, true));
+
+    ComboBox1 = Place(new QComboBox(this), "ComboBox1", 146, 202, 145, 26);
+    ComboBox1->setFont(ArialPx(16));
+    ComboBox1->setMaxVisibleItems(12);
+    ComboBox1->setEditable(false);
+
+    // One spin box stands for the year field and its up-down buttons.
+    UpDown1 = Place(new QSpinBox(this), "UpDown1", 290, 202, 121, 26);
+    UpDown1->setFont(ArialPx(16));
+    UpDown1->setRange(1900, 2100);
+    UpDown1->setWrapping(false);
+    UpDown1->setGroupSeparatorShown(false);
+    UpDown1->setValue(1900);
+    Edit1 = UpDown1->findChild<QLineEdit*>();
+    Edit1->setObjectName("Edit1");
+    Edit1->setReadOnly(true);
+
+    Button2 = Place(new QPushButton(GoToNow->text(), this), "Button2", 416, 202, 35, 26);
+    connect(Button2, &QPushButton::clicked, GoToNow, &QAction::trigger);
+
+    Bevel2 = Place(new QFrame(this), "Bevel2", 8, 234, 444, 214);
+    Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+
+    CalendarControl1 = Place(new TCalendarControl(this), "CalendarControl1", 9, 235, 441, 212);
+    CalendarControl1->ApplyMainWindowValues();
+
+    for (QPushButton* b : {Button1, Button2, Button3})
+        b->setAutoDefault(false);
+    setTabOrder(ComboBox1, UpDown1);
+    setTabOrder(UpDown1, ListBox1);
+    setTabOrder(ListBox1, Button1);
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Button3);
+
+    CreateMenusAndToolbar();
+
+    // The list's context menu reads "Copy", "Print Selected", "Info".
+    TCommnosFrame1->SaintsListBoxPopup->addAction(SaintInfo);
+    connect(ListBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { TCommnosFrame1->SaintsListBoxPopup->popup(ListBox1->mapToGlobal(pos)); });
+    connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
+        UpdateActions();
+        if (!FFilling && !ListBox1->selectedItems().isEmpty())
+            ListBox1Click();
+    });
+    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemDoubleClicked, SaintInfo, &QAction::trigger);
+
+    connect(ComboBox1, &QComboBox::activated, this, &TForm1::SyncDateFromMonthYear);
+    connect(UpDown1, &QSpinBox::valueChanged, this, &TForm1::SyncDateFromMonthYear);
+
+    CalendarControl1->MouseEnterDate = [this](TCalendarControl*, TDateTime d) { CalendarControl1MouseEnterDate(d); };
+    CalendarControl1->MouseClick = [this](TCalendarControl*, TDateTime d) { CalendarControl1MouseClick(d); };
+    CalendarControl1->OnSelectedDateChanged = [this](TCalendarControl*) { CalendarControl1SelectedDateChanged(); };
+    UpdateActions();
+}
+
+TForm1::~TForm1()
+{
+    // The calendar borrows the saints component: detach it before the component goes.
+    CalendarControl1->SetSaintsData(nullptr);
+}
+
+void TForm1::CreateActions()
+{
+    const auto make = [this](const char* name, const QString& caption, int image) {
+        auto* a = new QAction(caption, this);
+        a->setObjectName(name);
+        if (image >= 0)
+            a->setIcon(ToolbarIcon(image));
+        addAction(a);
+        return a;
+    };
+    FindFeasts = make("FindFeasts", "FindFeasts", 5);
+    Options = make("Options", "Options", 2);
+    Print = make("Print", "Print", 4);
+    FindSaint = make("FindSaint", "FindSaint", 6);
+    About = make("About", "About", 3);
+    About->setToolTip("Show \"About\" info...");
+    ExitAction = make("ExitAction", "Exit", 0);
+    Shutdown = make("Shutdown", "Shutdown", 1);
+    SaintInfo = make("SaintInfo", "Info", -1);
+    GoToNow = make("GoToNow", "Now", -1);
+    RestoreApp = make("RestoreApp", "RestoreApp", -1);
+    VisitHomePage = make("VisitHomePage", "VisitHomePage", -1);
+    ShowLicense = make("ShowLicense", "Show License", -1);
+
+    connect(FindFeasts, &QAction::triggered, this, &TForm1::FindFeastsExecute);
+    connect(FindSaint, &QAction::triggered, this, &TForm1::FindSaintExecute);
+    connect(ExitAction, &QAction::triggered, this, &TForm1::ExitActionExecute);
+    connect(Shutdown, &QAction::triggered, this, &TForm1::ShutdownExecute);
+    connect(SaintInfo, &QAction::triggered, this, &TForm1::SaintInfoExecute);
+    connect(GoToNow, &QAction::triggered, this, &TForm1::GoToNowExecute);
+    connect(RestoreApp, &QAction::triggered, this, [this] {
+        showNormal();
+        raise();
+        activateWindow();
+    });
+}
+
+void TForm1::CreateMenusAndToolbar()
+{
+    ActionMainMenuBar1 = Place(new QMenuBar(this), "ActionMainMenuBar1", 0, 0, 461, 29);
+    ActionMainMenuBar1->setNativeMenuBar(false);
+    // Menu items may read differently from their command's caption; they stay bound to it.
+    const auto item = [this](QMenu* menu, QAction* command, const QString& caption) {
+        QAction* proxy = menu->addAction(caption, command, &QAction::trigger);
+        proxy->setEnabled(command->isEnabled());
+        connect(command, &QAction::changed, proxy, [proxy, command] { proxy->setEnabled(command->isEnabled()); });
+    };
+    QMenu* program = ActionMainMenuBar1->addMenu("&Program");
+    item(program, Options, "Options");
+    item(program, Print, "Print");
+    item(program, ExitAction, "Exit");
+    program->addSeparator();
+    item(program, Shutdown, "Shutdown");
+    QMenu* find = ActionMainMenuBar1->addMenu("&Find");
+    item(find, FindFeasts, "Find Feast...");
+    item(find, FindSaint, "Find Saint...");
+    QMenu* help = ActionMainMenuBar1->addMenu("&Help");
+    item(help, About, "About");
+    item(help, ShowLicense, "Show License");
+    item(help, VisitHomePage, "Visit Home Page!");
+
+    ActionToolBar1 = Place(new QToolBar(this), "ActionToolBar1", 0, 29, 461, 50);
+    ActionToolBar1->setIconSize(QSize(36, 36));
+    ActionToolBar1->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    ActionToolBar1->setMovable(false);
+    ActionToolBar1->setStyleSheet("QToolBar { spacing: 0px; border: 1px outset palette(mid); }");
+    ActionToolBar1->addAction(Shutdown);
+    ActionToolBar1->addAction(ExitAction);
+    ActionToolBar1->addSeparator();
+    ActionToolBar1->addAction(FindFeasts);
+    ActionToolBar1->addAction(FindSaint);
+    ActionToolBar1->addSeparator();
+    ActionToolBar1->addAction(Options);
+    ActionToolBar1->addAction(Print);
+    ActionToolBar1->addAction(About);
+}
+
+void TForm1::FormCreate(const QString& dataPath)
+{
+    // A missing or broken saints file is reported; the program stays usable without saints.
+    try {
+        FSaintsData->SetDataIniPath(dataPath.toStdString());
+    } catch (const std::exception& e) {
+        ShowErrorBox(e, this);
+    }
+    CalendarControl1->SetSaintsData(FSaintsData.get());
+    ShutdownRequested = false;
+    TCommnosFrame1->SetSaintListBox(ListBox1);
+
+    FFind_Feast = new TFind_Feast(this);
+    int year;
+    unsigned month, day;
+    DecodeDate(Now(), year, month, day);
+    FFind_Feast->SetYear(year);
+
+    ComboBox1->clear();
+    const QLocale locale;
+    for (int m = 1; m <= 12; ++m)
+        ComboBox1->addItem(locale.standaloneMonthName(m, QLocale::LongFormat));
+    ComboBox1->setCurrentIndex(static_cast<int>(month) - 1);
+    UpDown1->setValue(year);
+    CalendarControl1->SetSelectedDate(Now());
+    FillSaintsOfSelectedDate();
+}
+
+void TForm1::SetDayInfo(TDayInfo* dayInfo)
+{
+    FDayInfo = dayInfo;
+}
+
+void TForm1::UpdateActions()
+{
+    const bool selected = !ListBox1->selectedItems().isEmpty();
+    SaintInfo->setEnabled(selected);
+    Print->setEnabled(ListBox1->count() > 0);
+    TCommnosFrame1->UpdateActions();
+}
+
+void TForm1::FillSaintsOfSelectedDate()
+{
+    FFilling = true;
+    FillSaintList(ListBox1, FSaintsData->SaintsOfDate(CalendarControl1->SelectedDate()));
+    FFilling = false;
+    UpdateActions();
+}
+
+void TForm1::CalendarControl1MouseEnterDate(TDateTime date)
+{
+    CalendarControl1->SetSelected2Date(date);
+}
+
+void TForm1::CalendarControl1MouseClick(TDateTime date)
+{
+    if (date == NoDate)
+        return;
+    CalendarControl1->SetSelectedDate(date);
+    FillSaintsOfSelectedDate();
+}
+
+void TForm1::CalendarControl1SelectedDateChanged()
+{
+    int year;
+    unsigned month, day;
+    const TDateTime selected = CalendarControl1->SelectedDate();
+    DecodeDate(selected, year, month, day);
+    ComboBox1->setCurrentIndex(static_cast<int>(month) - 1);
+    UpDown1->setValue(year); // a change runs SyncDateFromMonthYear before we go on
+    Label1->setText(QLocale().toString(ToQDate(selected), QLocale::ShortFormat));
+    Label1->adjustSize();
+}
+
+void TForm1::SyncDateFromMonthYear()
+{
+    if (ComboBox1->currentIndex() < 0)
+        return;
+    const int year = UpDown1->value();
+    const auto month = static_cast<unsigned>(ComboBox1->currentIndex() + 1);
+    int y;
+    unsigned m, day;
+    DecodeDate(CalendarControl1->SelectedDate(), y, m, day);
+    // A day the target month lacks falls back to the month's last day.
+    for (unsigned d = day; d >= 1; --d) {
+        TDateTime date;
+        if (TryEncodeDate(year, month, d, date)) {
+            CalendarControl1->SetSelectedDate(date);
+            return;
+        }
+    }
+}
+
+void TForm1::GoToNowExecute()
+{
+    CalendarControl1->SetSelectedDate(Now());
+    FillSaintsOfSelectedDate();
+}
+
+void TForm1::MoveCalendarToSaint(const TSaintRecord& record)
+{
+    int year;
+    unsigned month, day;
+    DecodeDate(CalendarControl1->SelectedDate(), year, month, day);
+    CalendarControl1->SetSelectedDate(SaintDayInYear(record, year));
+}
+
+void TForm1::ListBox1Click()
+{
+    if (const TSaintRecord* record = RecordOf(ListBox1->currentItem()))
+        MoveCalendarToSaint(*record);
+}
+
+void TForm1::SaintInfoExecute()
+{
+    const TSaintRecord* record = RecordOf(ListBox1->currentItem());
+    if (!record || !FDayInfo)
+        return;
+    ShowSaintDetails(FDayInfo->RichEdit1, *record);
+    FDayInfo->SetSaint(record);
+    MoveCalendarToSaint(*record);
+    FDayInfo->show();
+    FDayInfo->raise();
+    ListBox1->setFocus();
+}
+
+void TForm1::FindFeastsExecute()
+{
+    if (FFind_Feast->exec() != QDialog::Accepted)
+        return;
+    const TFeastRange range = ComputeFeast(FFind_Feast->GetMoveableFeast(), FFind_Feast->GetYear());
+    CalendarControl1->SetFeastRange(range.First, range.Last);
+    CalendarControl1->SetSelectedDate(range.First);
+    FillSaintsOfSelectedDate();
+}
+
+void TForm1::FindSaintExecute()
+{
+    if (!FFormFind || FFormFind->exec() != QDialog::Accepted)
+        return;
+    TSaintRefs results;
+    const TDateTime date = FFormFind->GetSearchDate();
+    FSaintsData->FindSaints(FFormFind->GetSearchName(), FFormFind->GetSearchProfile(), results, date);
+    QMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
+                    QMessageBox::Ok, this);
+    box.exec();
+    FFilling = true;
+    FillSaintList(ListBox1, results);
+    FFilling = false;
+    UpdateActions();
+}
+
+void TForm1::Activate()
+{
+    if (!isVisible())
+        return;
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void TForm1::FormCloseQuery(bool& canClose)
+{
+    if (ShutdownRequested) {
+        canClose = true;
+    } else if (FMinimizeToTray) {
+        canClose = false;
+        if (FDayInfo)
+            FDayInfo->hide();
+        hide();
+    } else {
+        canClose = true;
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    bool canClose = true;
+    FormCloseQuery(canClose);
+    if (canClose) {
+        event->accept();
+        emit Closed();
+    } else
+        event->ignore();
+}
+
+void TForm1::ExitActionExecute()
+{
+    close();
+}
+
+void TForm1::ShutdownExecute()
+{
+    ShutdownRequested = true;
+    close();
+}
+
+} // namespace orvelle
