@@ -26,7 +26,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
 
 bench: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_GUI=OFF
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_GUI=OFF -DORVELLE_FUZZ=OFF
 	cmake --build build-bench -j$(JOBS)
 	build-bench/bench/orvelle_bench
 

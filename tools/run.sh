@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# `make run`: starts the program. Without a display it runs under Xvfb instead, saves screenshots
+# of what a user sees at start-up into BUILD/screenshots/ and ends the program cleanly.
+set -euo pipefail
+build=${1:-build}
+exe="$build/orvelle"
+if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${CI:-}" ]; then
+  exec "$exe"
+fi
+
+shots="$build/screenshots"
+mkdir -p "$shots"
+work=$(mktemp -d)
+export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
+display=":$((100 + RANDOM % 400))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+export DISPLAY="$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+"$exe" &
+app=$!
+window=""
+for _ in $(seq 100); do
+  window=$(xdotool search --onlyvisible --name '^Orvelle' 2>/dev/null | head -n 1 || true)
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+sleep 1 # let it paint
+import -window root "$shots/desktop.png"
+[ -n "$window" ] && import -window "$window" "$shots/main-window.png"
+kill -TERM "$app"
+wait "$app" && status=0 || status=$?
+echo "Orvelle ran under Xvfb (no display here) and ended with exit code $status."
+echo "Screenshots of the start-up: $(cd "$shots" && pwd)/"
+ls "$shots"
