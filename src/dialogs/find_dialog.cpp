@@ -1,0 +1,140 @@
+#include "dialogs/find_dialog.h"
+
+#include "common/qt_bridge.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPushButton>
+
+namespace orvelle {
+
+namespace {
+
+// Positions are in the dialog's client area; children of a group box are shifted into it.
+void Place(QWidget* w, int left, int top, int width, int height)
+{
+    const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
+    w->setGeometry(QRect(left, top, width, height).translated(-origin));
+}
+
+// Tab leaves the picker for the next control, as the tab order says; the arrow keys still move
+// between its day, month and year.
+class TDatePicker : public QDateEdit {
+public:
+    using QDateEdit::QDateEdit;
+
+protected:
+    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
+};
+
+QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption)
+{
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(name);
+    return group;
+}
+
+} // namespace
+
+TFormFind::TFormFind(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName("FormFind");
+    setWindowTitle("Find");
+    setFixedSize(273, 218);
+    move(333, 452);
+    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    dialogFont.setPointSize(8);
+    setFont(dialogFont);
+
+    // Created in tab order: the buttons first, then the criteria from top to bottom.
+    Button1 = new QPushButton("OK", this);
+    Button1->setObjectName("Button1");
+    Button2 = new QPushButton("Cancel", this);
+    Button2->setObjectName("Button2");
+    for (QPushButton* b : {Button1, Button2})
+        b->setAutoDefault(false); // Enter belongs to the two text boxes
+    Place(Button1, 104, 184, 75, 25);
+    Place(Button2, 184, 184, 75, 25);
+
+    GroupBox1 = MakeGroup(this, "GroupBox1", "Name");
+    Place(GroupBox1, 8, 8, 257, 49);
+    GroupBox2 = MakeGroup(this, "GroupBox2", "Date");
+    Place(GroupBox2, 8, 64, 257, 49);
+    GroupBox3 = MakeGroup(this, "GroupBox3", "Profile");
+    Place(GroupBox3, 8, 120, 257, 49);
+
+    Edit1 = new QLineEdit(this);
+    Edit1->setObjectName("Edit1");
+    Place(Edit1, 16, 24, 233, 21);
+
+    DateTimePicker1 = new TDatePicker(QDate(2006, 8, 24), GroupBox2);
+    DateTimePicker1->setObjectName("DateTimePicker1");
+    DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
+    DateTimePicker1->setCalendarPopup(true);
+    Place(DateTimePicker1, 40, 80, 209, 21);
+    CheckBox1 = new QCheckBox(GroupBox2);
+    CheckBox1->setObjectName("CheckBox1");
+    Place(CheckBox1, 16, 80, 17, 17);
+
+    Edit2 = new QLineEdit(this);
+    Edit2->setObjectName("Edit2");
+    Place(Edit2, 16, 136, 233, 21);
+
+    setTabOrder(Button1, Button2);
+    setTabOrder(Button2, Edit1);
+    setTabOrder(Edit1, DateTimePicker1);
+    setTabOrder(DateTimePicker1, CheckBox1);
+    setTabOrder(CheckBox1, Edit2);
+
+    Edit1->installEventFilter(this);
+    Edit2->installEventFilter(this);
+    connect(Button1, &QPushButton::clicked, this, &TFormFind::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TFormFind::Button2Click);
+}
+
+TDateTime TFormFind::GetSearchDate() const
+{
+    return CheckBox1->isChecked() ? FromQDate(DateTimePicker1->date()) : NoDate;
+}
+
+std::string TFormFind::GetSearchName() const
+{
+    return Edit1->text().toStdString();
+}
+
+std::string TFormFind::GetSearchProfile() const
+{
+    return Edit2->text().toStdString();
+}
+
+// Edit1KeyDown and Edit2KeyDown: Enter in either text box runs the search, whatever the modifiers.
+bool TFormFind::eventFilter(QObject* watched, QEvent* event)
+{
+    if ((watched == Edit1 || watched == Edit2) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            accept();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TFormFind::Button1Click()
+{
+    accept();
+}
+
+void TFormFind::Button2Click()
+{
+    reject();
+}
+
+} // namespace orvelle
