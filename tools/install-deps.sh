@@ -3,7 +3,7 @@
 # missing. Set ORVELLE_EXTRA_PACKAGES for more (CI adds the fuzzing compiler).
 set -euo pipefail
 packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
-          libbenchmark-dev xvfb xauth xdotool x11-utils imagemagick fonts-liberation2 fonts-dejavu-core
+          libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick fonts-liberation2 fonts-dejavu-core
           trayer python3 python3-dateutil ${ORVELLE_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do

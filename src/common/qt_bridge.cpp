@@ -3,6 +3,8 @@
 #include "common/text.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
 #include <QDateTime>
 #include <QMessageBox>
 #include <QPointer>
@@ -34,12 +36,30 @@ QString FromFileBytes(const std::string& bytes)
     return QString::fromStdString(ToUtf8(bytes));
 }
 
+namespace {
+// Ctrl+C copies the message on every platform, so a path or a line number can be pasted.
+class ErrorBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Copy)) {
+            QGuiApplication::clipboard()->setText(text());
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+};
+} // namespace
+
 void ShowErrorBox(const QString& message, QWidget* parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    const QString title = QApplication::applicationDisplayName();
-    QMessageBox::critical(parent, title, message);
+    ErrorBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 void ShowErrorBox(const std::exception& error, QWidget* parent)
