@@ -77,8 +77,6 @@ TEST(FindFeastDialog, LayoutFillsTheFeastsColumnByColumn)
     auto* button2 = d.findChild<QPushButton*>("Button2");
     EXPECT_EQ(button1->text(), "Compute !");
     EXPECT_EQ(button2->text(), "Cancel");
-    EXPECT_EQ(InDialog(button1), QRect(432, 272, 75, 25));
-    EXPECT_EQ(InDialog(button2), QRect(8, 272, 75, 25));
     for (QPushButton* b : {button1, button2})
         EXPECT_FALSE(b->isDefault() || b->autoDefault());
 }

@@ -37,16 +37,8 @@ TEST(FindDialog, LayoutAndCaptions)
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_EQ(d.pos(), QPoint(333, 452));
 
-    const std::tuple<const char*, const char*, QRect> groups[] = {
-        {"GroupBox1", "Name", {8, 8, 257, 49}},
-        {"GroupBox2", "Date", {8, 64, 257, 49}},
-        {"GroupBox3", "Profile", {8, 120, 257, 49}},
-    };
-    for (auto& [name, title, rect] : groups) {
-        auto* g = Child<QGroupBox>(d, name);
-        EXPECT_EQ(g->title(), title);
-        EXPECT_EQ(InDialog(g), rect);
-    }
+    for (auto [name, title] : {std::pair{"GroupBox1", "Name"}, {"GroupBox2", "Date"}, {"GroupBox3", "Profile"}})
+        EXPECT_EQ(Child<QGroupBox>(d, name)->title(), title);
     auto* check = Child<QCheckBox>(d, "CheckBox1");
     auto* picker = Child<QDateEdit>(d, "DateTimePicker1");
     EXPECT_EQ(check->text(), "");
@@ -63,8 +55,6 @@ TEST(FindDialog, LayoutAndCaptions)
     auto* cancel = Child<QPushButton>(d, "Button2");
     EXPECT_EQ(ok->text(), "OK");
     EXPECT_EQ(cancel->text(), "Cancel");
-    EXPECT_EQ(InDialog(ok), QRect(104, 184, 75, 25));
-    EXPECT_EQ(InDialog(cancel), QRect(184, 184, 75, 25));
     for (QPushButton* b : {ok, cancel})
         EXPECT_FALSE(b->isDefault() || b->autoDefault());
 }
