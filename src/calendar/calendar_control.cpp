@@ -11,9 +11,11 @@
 #include <QPainter>
 #include <exception>
 
-namespace orvelle {
+namespace orvelle
+{
 
-namespace {
+namespace
+{
 
 TCalendarFont PointFont(const QString& family, int points, bool bold, const QColor& color)
 {
@@ -140,96 +142,6 @@ void TCalendarControl::SetSelectedDate(TDateTime value)
         OnSelectedDateChanged(this);
 }
 
-void TCalendarControl::SetSelected2Date(TDateTime value)
-{
-    FSelected2Date = value;
-    update();
-}
-
-void TCalendarControl::SetBackgroundColor(const QColor& value)
-{
-    FBackgroundColor = value;
-    update();
-}
-
-void TCalendarControl::SetGridColor(const QColor& value)
-{
-    FGridColor = value;
-    update();
-}
-
-void TCalendarControl::SetGridWidth(uint16_t value)
-{
-    FGridWidth = value;
-    update();
-}
-
-void TCalendarControl::SetSelected2BorderColor(const QColor& value)
-{
-    FSelected2BorderColor = value;
-    update();
-}
-
-void TCalendarControl::SetSelected2BorderWidth(uint16_t value)
-{
-    FSelected2BorderWidth = value;
-    update();
-}
-
-void TCalendarControl::SetSundayBackgroundColor(const QColor& value)
-{
-    FSundayBackgroundColor = value;
-    update();
-}
-
-void TCalendarControl::SetCurrentDayBorderColor(const QColor& value)
-{
-    FCurrentDayBorderColor = value;
-    update();
-}
-
-void TCalendarControl::SetCurrentDayBorderWidth(uint16_t value)
-{
-    FCurrentDayBorderWidth = value;
-    update();
-}
-
-void TCalendarControl::SetSaintsData(TSaintsData* value)
-{
-    FSaintsData = value;
-    update();
-}
-
-void TCalendarControl::SetDayInfoFont(const TCalendarFont& value)
-{
-    FDayInfoFont = value;
-    update();
-}
-
-void TCalendarControl::SetSelectedDateFont(const TCalendarFont& value)
-{
-    FSelectedDateFont = value;
-    update();
-}
-
-void TCalendarControl::SetDaysInMonthFont(const TCalendarFont& value)
-{
-    FDaysInMonthFont = value;
-    update();
-}
-
-void TCalendarControl::SetDayRowFont(const TCalendarFont& value)
-{
-    FDayRowFont = value;
-    update();
-}
-
-void TCalendarControl::SetSundayFont(const TCalendarFont& value)
-{
-    FSundayFont = value;
-    update();
-}
-
 void TCalendarControl::SetFeastRange(TDateTime first, TDateTime last)
 {
     FFeastFirst = first;
@@ -258,7 +170,9 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
     painter.fillRect(QRect(0, 0, W, Ht), FBackgroundColor);
 
     FGridTop = 0;
-    const auto textHeight = [&](const TCalendarFont& f) { return QFontMetrics(f.Font, painter.device()).height(); };
+    const auto textHeight = [&](const TCalendarFont& f) {
+        return QFontMetrics(f.Font, painter.device()).height();
+    };
     const int gridTop = TCalendarGeometry::GridTopFor(textHeight(FDayRowFont), textHeight(FSundayFont));
     painter.fillRect(QRect(0, 0, W, gridTop), FGridColor);
 

@@ -13,7 +13,8 @@
 #include <cstdint>
 #include <functional>
 
-namespace orvelle {
+namespace orvelle
+{
 
 class TSaintsData;
 
@@ -24,9 +25,10 @@ struct TCalendarFont {
     QColor Color;
 };
 
-class TCalendarControl : public QWidget {
+class TCalendarControl : public QWidget
+{
     Q_OBJECT
-public:
+  public:
     using TMouseEnterCalendarEvent = std::function<void(TCalendarControl* Sender, TDateTime ADateTime)>;
     using TNotifyEvent = std::function<void(TCalendarControl* Sender)>;
 
@@ -47,41 +49,41 @@ public:
     TDateTime SelectedDate() const { return FSelectedDate; }
     void SetSelectedDate(TDateTime value); // then raises OnSelectedDateChanged, even when unchanged
     TDateTime Selected2Date() const { return FSelected2Date; }
-    void SetSelected2Date(TDateTime value);
+    void SetSelected2Date(TDateTime value) { Store(FSelected2Date, value); }
 
     QColor BackgroundColor() const { return FBackgroundColor; }
-    void SetBackgroundColor(const QColor& value);
+    void SetBackgroundColor(const QColor& value) { Store(FBackgroundColor, value); }
     QColor GridColor() const { return FGridColor; }
-    void SetGridColor(const QColor& value);
+    void SetGridColor(const QColor& value) { Store(FGridColor, value); }
     uint16_t GridWidth() const { return FGridWidth; }
-    void SetGridWidth(uint16_t value);
+    void SetGridWidth(uint16_t value) { Store(FGridWidth, value); }
     QColor Selected2BorderColor() const { return FSelected2BorderColor; }
-    void SetSelected2BorderColor(const QColor& value);
+    void SetSelected2BorderColor(const QColor& value) { Store(FSelected2BorderColor, value); }
     uint16_t Selected2BorderWidth() const { return FSelected2BorderWidth; }
-    void SetSelected2BorderWidth(uint16_t value);
+    void SetSelected2BorderWidth(uint16_t value) { Store(FSelected2BorderWidth, value); }
     QColor SundayBackgroundColor() const { return FSundayBackgroundColor; }
-    void SetSundayBackgroundColor(const QColor& value);
+    void SetSundayBackgroundColor(const QColor& value) { Store(FSundayBackgroundColor, value); }
     QColor CurrentDayBorderColor() const { return FCurrentDayBorderColor; }
-    void SetCurrentDayBorderColor(const QColor& value);
+    void SetCurrentDayBorderColor(const QColor& value) { Store(FCurrentDayBorderColor, value); }
     uint16_t CurrentDayBorderWidth() const { return FCurrentDayBorderWidth; }
-    void SetCurrentDayBorderWidth(uint16_t value);
+    void SetCurrentDayBorderWidth(uint16_t value) { Store(FCurrentDayBorderWidth, value); }
 
     // Not owned; may be null (no counts drawn).
     TSaintsData* SaintsData() const { return FSaintsData; }
-    void SetSaintsData(TSaintsData* value);
+    void SetSaintsData(TSaintsData* value) { Store(FSaintsData, value); }
 
     // Fonts are values: read, change, write back (the write repaints), e.g.
     //   auto f = calendar->DayInfoFont(); f.Font.setBold(true); calendar->SetDayInfoFont(f);
     const TCalendarFont& DayInfoFont() const { return FDayInfoFont; }
-    void SetDayInfoFont(const TCalendarFont& value);
+    void SetDayInfoFont(const TCalendarFont& value) { Store(FDayInfoFont, value); }
     const TCalendarFont& SelectedDateFont() const { return FSelectedDateFont; } // kept, not drawn
-    void SetSelectedDateFont(const TCalendarFont& value);
+    void SetSelectedDateFont(const TCalendarFont& value) { Store(FSelectedDateFont, value); }
     const TCalendarFont& DaysInMonthFont() const { return FDaysInMonthFont; }
-    void SetDaysInMonthFont(const TCalendarFont& value);
+    void SetDaysInMonthFont(const TCalendarFont& value) { Store(FDaysInMonthFont, value); }
     const TCalendarFont& DayRowFont() const { return FDayRowFont; }
-    void SetDayRowFont(const TCalendarFont& value);
+    void SetDayRowFont(const TCalendarFont& value) { Store(FDayRowFont, value); }
     const TCalendarFont& SundayFont() const { return FSundayFont; }
-    void SetSundayFont(const TCalendarFont& value);
+    void SetSundayFont(const TCalendarFont& value) { Store(FSundayFont, value); }
 
     // Frames every day from first to last of the month shown while both are greater than NoDate.
     void SetFeastRange(TDateTime first, TDateTime last);
@@ -96,11 +98,11 @@ public:
     // The whole day under a point in control coordinates, or NoDate.
     TDateTime DateAtPoint(const QPoint& point) const;
 
-    // Draws the whole control onto `area` (its size is the control's W x Ht). Errors of the
-    // saints data end the drawing at that day and pass to the caller.
+    // Draws the whole control into `area`, whose size stands for the control's; leaves GridTop
+    // set for that size. An error of the saints data ends the drawing at that day and passes on.
     void Paint(QPainter& painter, const QRect& area);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -108,7 +110,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
-private:
+  private:
+    template <typename T, typename V> void Store(T& field, const V& value)
+    {
+        field = value;
+        update();
+    }
     void HoverAt(const QPoint& point);
     void SetHoverDate(TDateTime date);
     void Raise(const TMouseEnterCalendarEvent& handler, TDateTime date);

@@ -2,7 +2,8 @@
 
 #include <algorithm>
 
-namespace orvelle {
+namespace orvelle
+{
 
 int PenPixels(int penWidth)
 {

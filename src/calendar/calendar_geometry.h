@@ -3,7 +3,8 @@
 // week rows under a header, the cell of each day and the day under a point.
 #include "common/date.h"
 
-namespace orvelle {
+namespace orvelle
+{
 
 // Left and top inclusive, right and bottom exclusive: (x1, y1, x2, y2) covers x1..x2-1, y1..y2-1.
 struct TGridRect {
@@ -19,9 +20,9 @@ int PenStart(int at, int penWidth);
 int PenPixels(int penWidth);
 
 struct TCalendarGeometry {
-    int Width = 0;         // W
-    int Height = 0;        // Ht
-    int GridTop = 0;       // top of the first week row
+    int Width = 0;   // W
+    int Height = 0;  // Ht
+    int GridTop = 0; // top of the first week row
     int Year = 1900;
     unsigned Month = 1;
     int FirstColumn = 0;   // column of day 1: Sunday = 0 .. Saturday = 6
