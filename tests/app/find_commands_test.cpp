@@ -1,0 +1,144 @@
+#include "churchyear/find_feast_dialog.h"
+#include "gui/modal.h"
+#include "main_window_fixture.h"
+
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+using namespace orvelle;
+using namespace orvelle::test;
+
+namespace {
+QString Ymd(TDateTime t)
+{
+    return ToQDate(t).toString(Qt::ISODate);
+}
+} // namespace
+
+class FindCommandsTest : public MainWindowTest {
+protected:
+    // Runs Find Feast, choosing feast `number` (0..15) and `year` in the dialog, then OK or Cancel.
+    void FindFeast(int number, int year, bool ok = true)
+    {
+        WhenModalOpens([=](QWidget* w) {
+            auto* dialog = qobject_cast<TFind_Feast*>(w);
+            ASSERT_NE(dialog, nullptr);
+            dialog->findChild<QRadioButton*>(QString("RadioButton%1").arg(number + 1))->setChecked(true);
+            dialog->SetYear(year);
+            dialog->findChild<QPushButton*>(ok ? "Button1" : "Button2")->click();
+        });
+        form->FindFeasts->trigger();
+    }
+    // Runs Find Saint with the given criteria; returns the text of the result box.
+    QString FindSaint(const QString& name, const QString& profile, const QDate& day = {})
+    {
+        QString message;
+        WhenModalOpens([&](QWidget* w) {
+            w->findChild<QLineEdit*>("Edit1")->setText(name);
+            w->findChild<QLineEdit*>("Edit2")->setText(profile);
+            w->findChild<QCheckBox*>("CheckBox1")->setChecked(day.isValid());
+            if (day.isValid())
+                w->findChild<QDateEdit*>("DateTimePicker1")->setDate(day);
+            QTest::keyClick(w->findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
+            WhenModalOpens([&](QWidget* box) {
+                auto* mb = qobject_cast<QMessageBox*>(box);
+                ASSERT_NE(mb, nullptr);
+                message = mb->windowTitle() + ": " + mb->text();
+                EXPECT_EQ(mb->icon(), QMessageBox::NoIcon);
+                mb->accept();
+            });
+        });
+        form->FindSaint->trigger();
+        return message;
+    }
+    int MarkedDays() const
+    {
+        return static_cast<int>(Calendar()->FeastLast() - Calendar()->FeastFirst()) + 1;
+    }
+};
+
+TEST_F(FindCommandsTest, FeastsAreMarkedSelectedAndListed)
+{
+    struct Case {
+        int feast, year;
+        const char *first, *last;
+    } cases[] = {
+        {3, 2024, "2024-02-14", "2024-03-31"},  // Lent: Ash Wednesday to Easter
+        {15, 2022, "2022-11-27", "2022-12-25"}, // Advent, Christmas on a Sunday
+        {15, 2023, "2023-12-03", "2023-12-25"}, // Advent, Christmas on a Monday
+        {0, 2019, "2019-01-13", "2019-01-13"},  // Baptism, 6 January on a Sunday
+        {8, 2024, "2024-03-31", "2024-03-31"},  // Easter
+    };
+    for (const auto& c : cases) {
+        FindFeast(c.feast, c.year);
+        EXPECT_EQ(Ymd(Calendar()->FeastFirst()), c.first) << c.feast;
+        EXPECT_EQ(Ymd(Calendar()->FeastLast()), c.last) << c.feast;
+        EXPECT_EQ(Ymd(Selected()), c.first) << "the first day is selected";
+        EXPECT_EQ(form->UpDown1->value(), c.year);
+        EXPECT_EQ(form->ComboBox1->currentIndex() + 1, ToQDate(Selected()).month());
+    }
+    FindFeast(3, 2024);
+    EXPECT_EQ(MarkedDays(), 47);
+}
+
+TEST_F(FindCommandsTest, FeastListsTheSaintsOfItsFirstDay)
+{
+    FindFeast(15, 2024); // Advent 2024 ends on 25 December
+    EXPECT_EQ(Ymd(Selected()), "2024-12-01");
+    FindFeast(0, 2024); // Baptism of the Lord 2024: 7 January
+    EXPECT_EQ(Ymd(Selected()), "2024-01-07");
+}
+
+TEST_F(FindCommandsTest, CancelChangesNothingAndTheDialogKeepsItsChoice)
+{
+    Select(2024, 12, 1);
+    ClickDay(25);
+    FindFeast(11, 2030, false);
+    EXPECT_EQ(Ymd(Selected()), "2024-12-25");
+    EXPECT_EQ(Calendar()->FeastFirst(), NoDate);
+    EXPECT_EQ(ListTexts().size(), 3);
+    EXPECT_EQ(form->Find_Feast()->GetMoveableFeast(), 11);
+    EXPECT_EQ(form->Find_Feast()->GetYear(), 2030);
+}
+
+TEST_F(FindCommandsTest, SearchReportsTheCountAndListsTheHits)
+{
+    Select(2024, 3, 3);
+    struct Case {
+        QString name, profile;
+        QDate day;
+        QString message;
+        QStringList list;
+    } cases[] = {
+        {"bernard", "", {}, "Search result: 1 entries found.", {"Bernard - 25.12"}},
+        {"", "PARIS", {}, "Search result: 1 entries found.", {"Genevieve - 03.01"}},
+        {"o", "", QDate(1999, 6, 24), "Search result: 2 entries found.",
+         {"John the Baptist - 24.06", "Theodulf - 24.06"}},
+        {"Stephen ", "", {}, "Search result: 0 entries found.", {}},
+        {"", "", {}, "Search result: 8 entries found.", {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(FindSaint(c.name, c.profile, c.day), c.message) << c.name.toStdString();
+        if (!c.list.isEmpty()) {
+            EXPECT_EQ(ListTexts(), c.list);
+        }
+        EXPECT_EQ(Ymd(Selected()), "2024-03-03") << "the calendar is untouched";
+    }
+    EXPECT_EQ(ListTexts().size(), 8);
+    EXPECT_EQ(ListTexts().first(), "anne - 25.12");
+}
+
+TEST_F(FindCommandsTest, SearchDialogKeepsItsCriteria)
+{
+    FindSaint("genev", "");
+    WhenModalOpens([](QWidget* w) {
+        EXPECT_EQ(w->findChild<QLineEdit*>("Edit1")->text(), "genev");
+        w->findChild<QPushButton*>("Button2")->click();
+    });
+    form->FindSaint->trigger();
+    EXPECT_EQ(ListTexts(), QStringList{"Genevieve - 03.01"});
+}

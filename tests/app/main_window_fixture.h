@@ -1,0 +1,90 @@
+#pragma once
+#include "app/main_window.h"
+#include "common/exception.h"
+#include "common/qt_bridge.h"
+#include "calendar/calendar_control.h"
+#include "dialogs/find_dialog.h"
+#include "test_files.h"
+#include "views/day_info.h"
+
+#include <QComboBox>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+// Readable failures for Qt strings.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}
+
+namespace orvelle::test {
+
+inline std::string SaintRow(const std::string& key, const std::string& name, const std::string& note = "note",
+                            const std::string& profile = "profile")
+{
+    return key + ";" + name + ";sort;" + note + ";" + profile + ";1200;;cal;;;\n";
+}
+
+// The main window after its creation sequence, on a small saints file that also holds today.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        int y;
+        unsigned m, d;
+        DecodeDate(Now(), y, m, d);
+        today = Format("%.2u.%.2u.", m, d);
+        std::string rows;
+        const auto add = [&](const std::string& key, const std::string& text) {
+            if (key != today)
+                rows += text;
+        };
+        add("01.03.", SaintRow("01.03.", "Genevieve", "Virgin", "Patroness of Paris"));
+        add("02.29.", SaintRow("02.29.", "Oswald of Worcester", "Bishop", "Archbishop of York"));
+        add("06.24.", SaintRow("06.24.", "John the Baptist", "Forerunner", "Preached by the Jordan") +
+                          SaintRow("06.24.", "Theodulf", "Abbot", "Abbot of Lobbes"));
+        add("12.25.", SaintRow("12.25.", "Stephen", "Deacon", "First martyr") + SaintRow("12.25.", "anne", "x", "y") +
+                          SaintRow("12.25.", "Bernard", "Abbot", "of Clairvaux"));
+        rows += SaintRow(today, "Today's Saint", "note", "profile");
+        file = std::make_unique<TempFile>(rows);
+        form = std::make_unique<TForm1>();
+        form->FormCreate(QString::fromStdString(file->path()));
+        dayInfo = std::make_unique<TDayInfo>();
+        formFind = std::make_unique<TFormFind>();
+        form->SetDayInfo(dayInfo.get());
+        form->SetFormFind(formFind.get());
+    }
+
+    TCalendarControl* Calendar() const { return form->CalendarControl1; }
+    void Select(int y, unsigned m, unsigned d) { Calendar()->SetSelectedDate(EncodeDate(y, m, d)); }
+    TDateTime Selected() const { return Calendar()->SelectedDate(); }
+    void ChooseMonth(unsigned month)
+    {
+        form->ComboBox1->setCurrentIndex(static_cast<int>(month) - 1);
+        emit form->ComboBox1->activated(static_cast<int>(month) - 1);
+    }
+    QStringList ListTexts() const
+    {
+        QStringList texts;
+        for (int i = 0; i < form->ListBox1->count(); ++i)
+            texts << form->ListBox1->item(i)->text();
+        return texts;
+    }
+    void ClickDay(unsigned day)
+    {
+        Calendar()->grab(); // painting places the grid
+        const auto cell = Calendar()->Geometry().DayCell(day);
+        QTest::mouseClick(Calendar(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
+    }
+
+    std::string today;
+    std::unique_ptr<TempFile> file;
+    std::unique_ptr<TForm1> form;
+    std::unique_ptr<TDayInfo> dayInfo;
+    std::unique_ptr<TFormFind> formFind;
+};
+
+} // namespace orvelle::test

@@ -1,0 +1,251 @@
+#include "main_window_fixture.h"
+#include "gui/modal.h"
+#include "views/commnos_frame.h"
+#include "views/saint_views.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QToolBar>
+
+using namespace orvelle;
+using namespace orvelle::test;
+
+namespace {
+QString Ymd(TDateTime t)
+{
+    return ToQDate(t).toString(Qt::ISODate);
+}
+} // namespace
+
+TEST_F(MainWindowTest, StartsOnTodayWithTodaysSaints)
+{
+    const QDate now = QDate::currentDate();
+    EXPECT_EQ(ToQDate(Selected()), now);
+    EXPECT_EQ(form->ComboBox1->currentIndex(), now.month() - 1);
+    EXPECT_EQ(form->ComboBox1->count(), 12);
+    EXPECT_EQ(form->ComboBox1->itemText(0), QLocale().standaloneMonthName(1));
+    EXPECT_EQ(form->UpDown1->value(), now.year());
+    EXPECT_EQ(form->Label1->text(), QLocale().toString(now, QLocale::ShortFormat));
+    EXPECT_EQ(ListTexts(), QStringList{"Today's Saint - " + now.toString("dd.MM")});
+    EXPECT_EQ(form->size(), QSize(461, 448));
+}
+
+TEST_F(MainWindowTest, MonthAndYearFallBackToTheMonthsLastDay)
+{
+    struct Step {
+        const char* what;
+        std::function<void()> act;
+        const char* expected;
+    };
+    Select(2025, 3, 31);
+    const Step steps[] = {
+        {"April from 31 March", [&] { ChooseMonth(4); }, "2025-04-30"},
+        {"back to March keeps the 30th", [&] { ChooseMonth(3); }, "2025-03-30"},
+        {"29 February 2024", [&] { Select(2024, 2, 29); }, "2024-02-29"},
+        {"year up", [&] { form->UpDown1->stepUp(); }, "2025-02-28"},
+        {"year down", [&] { form->UpDown1->stepDown(); }, "2024-02-28"},
+        {"Up key in the year field", [&] { QTest::keyClick(form->UpDown1, Qt::Key_Up); }, "2025-02-28"},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        EXPECT_EQ(Ymd(Selected()), step.expected) << step.what;
+        EXPECT_EQ(form->ComboBox1->currentIndex() + 1, ToQDate(Selected()).month()) << step.what;
+        EXPECT_EQ(form->UpDown1->value(), ToQDate(Selected()).year()) << step.what;
+        EXPECT_EQ(form->Label1->text(), QLocale().toString(ToQDate(Selected()), QLocale::ShortFormat)) << step.what;
+    }
+}
+
+TEST_F(MainWindowTest, YearStopsAtTheEndsAndCannotBeTyped)
+{
+    Select(2100, 6, 1);
+    form->UpDown1->stepUp();
+    QTest::keyClick(form->UpDown1, Qt::Key_Up);
+    EXPECT_EQ(Ymd(Selected()), "2100-06-01");
+    Select(1900, 6, 1);
+    form->UpDown1->stepDown();
+    EXPECT_EQ(Ymd(Selected()), "1900-06-01");
+    EXPECT_TRUE(form->Edit1->isReadOnly());
+    QTest::keyClicks(form->Edit1, "1999");
+    EXPECT_EQ(form->UpDown1->value(), 1900);
+}
+
+TEST_F(MainWindowTest, DayClickRefillsTheListSortedButMonthChangeDoesNot)
+{
+    Select(2024, 12, 1);
+    ClickDay(25);
+    EXPECT_EQ(Ymd(Selected()), "2024-12-25");
+    EXPECT_EQ(ListTexts(), (QStringList{"anne - 25.12", "Bernard - 25.12", "Stephen - 25.12"}));
+    ChooseMonth(6);
+    EXPECT_EQ(Ymd(Selected()), "2024-06-25");
+    EXPECT_EQ(ListTexts().size(), 3) << "choosing a month leaves the list alone";
+    ClickDay(24);
+    EXPECT_EQ(ListTexts(), (QStringList{"John the Baptist - 24.06", "Theodulf - 24.06"}));
+}
+
+TEST_F(MainWindowTest, DoubleClickSelectsAndFillsOnce)
+{
+    Select(2024, 12, 1);
+    Calendar()->grab();
+    const auto cell = Calendar()->Geometry().DayCell(25);
+    int fills = 0;
+    QObject::connect(form->ListBox1->model(), &QAbstractItemModel::modelReset, [&] { ++fills; });
+    const QPoint at(cell.Left + 5, cell.Top + 5);
+    QTest::mousePress(Calendar(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(Calendar(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(Calendar(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(Ymd(Selected()), "2024-12-25");
+    EXPECT_EQ(ListTexts().size(), 3);
+    EXPECT_LE(fills, 1);
+}
+
+TEST_F(MainWindowTest, NowReturnsFromAnotherMonthAndYear)
+{
+    Select(1950, 12, 25);
+    ClickDay(25);
+    form->GoToNow->trigger();
+    const QDate now = QDate::currentDate();
+    EXPECT_EQ(ToQDate(Selected()), now);
+    EXPECT_EQ(form->ComboBox1->currentIndex(), now.month() - 1);
+    EXPECT_EQ(form->UpDown1->value(), now.year());
+    EXPECT_EQ(ListTexts(), QStringList{"Today's Saint - " + now.toString("dd.MM")});
+}
+
+TEST_F(MainWindowTest, CommandsFollowTheList)
+{
+    Select(2024, 7, 1);
+    ClickDay(4); // no saints in the file on 4 July
+    EXPECT_TRUE(ListTexts().isEmpty());
+    EXPECT_FALSE(form->SaintInfo->isEnabled());
+    EXPECT_FALSE(form->Print->isEnabled());
+    EXPECT_FALSE(form->TCommnosFrame1->CopyAll->isEnabled());
+    EXPECT_FALSE(form->TCommnosFrame1->Action1->isEnabled());
+    ClickDay(1);
+    Select(2024, 12, 1);
+    ClickDay(25);
+    EXPECT_TRUE(form->Print->isEnabled());
+    EXPECT_FALSE(form->SaintInfo->isEnabled()) << "nothing chosen yet";
+    form->ListBox1->setCurrentRow(1);
+    EXPECT_TRUE(form->SaintInfo->isEnabled());
+    EXPECT_TRUE(form->TCommnosFrame1->CopyAll->isEnabled());
+    EXPECT_TRUE(form->TCommnosFrame1->Action1->isEnabled());
+    QStringList menu;
+    for (QAction* a : form->TCommnosFrame1->SaintsListBoxPopup->actions())
+        menu << a->text();
+    EXPECT_EQ(menu, (QStringList{"Copy", "Print Selected", "Info"}));
+}
+
+TEST_F(MainWindowTest, CopyPutsTheListLineOnTheClipboard)
+{
+    Select(2024, 12, 1);
+    ClickDay(25);
+    form->ListBox1->setCurrentRow(2);
+    form->TCommnosFrame1->CopyAll->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), "Stephen - 25.12");
+}
+
+TEST_F(MainWindowTest, ChoosingASaintMovesTheCalendarButKeepsTheList)
+{
+    Select(2024, 12, 1);
+    ClickDay(25);
+    Select(2030, 3, 5);
+    form->ListBox1->setCurrentRow(0);
+    EXPECT_EQ(Ymd(Selected()), "2030-12-25");
+    EXPECT_EQ(ListTexts().size(), 3);
+}
+
+TEST_F(MainWindowTest, InfoShowsTheDetailsWithTheirCharacterFormats)
+{
+    Select(2024, 12, 1);
+    ClickDay(25);
+    Select(2031, 1, 1);
+    form->ListBox1->setCurrentRow(2); // Stephen
+    form->SaintInfo->trigger();
+    EXPECT_TRUE(dayInfo->isVisible());
+    EXPECT_EQ(dayInfo->windowTitle(), "Day Info");
+    EXPECT_EQ(Ymd(Selected()), "2031-12-25");
+    QTextDocument* doc = dayInfo->RichEdit1->document();
+    EXPECT_EQ(doc->toPlainText(), "Stephen - ( Deacon )\nFirst martyr\n");
+    struct Run {
+        int pos;
+        QColor color;
+        double size;
+        bool bold, italic, underline;
+    } runs[] = {
+        {1, Qt::red, 14, true, false, true},         // the name
+        {8, Qt::black, 14, true, false, false},      // " - "
+        {12, Qt::black, 14, true, true, false},      // "( Deacon )"
+        {22, Qt::black, 10, false, false, false},    // the profile
+    };
+    for (const auto& r : runs) {
+        QTextCursor c(doc);
+        c.setPosition(r.pos);
+        const QTextCharFormat f = c.charFormat();
+        EXPECT_EQ(f.foreground().color(), r.color) << r.pos;
+        EXPECT_EQ(f.fontPointSize(), r.size) << r.pos;
+        EXPECT_EQ(f.fontWeight() >= QFont::Bold, r.bold) << r.pos;
+        EXPECT_EQ(f.fontItalic(), r.italic) << r.pos;
+        EXPECT_EQ(f.fontUnderline(), r.underline) << r.pos;
+    }
+    EXPECT_EQ(dayInfo->RichEdit1->textCursor().position(), 0);
+    EXPECT_EQ(dayInfo->Saint(), RecordOf(form->ListBox1->item(2)));
+}
+
+TEST_F(MainWindowTest, SaintOfTheTwentyNinthInACommonYearGoesToThe28th)
+{
+    Select(2024, 2, 1);
+    ClickDay(29);
+    ASSERT_EQ(ListTexts(), QStringList{"Oswald of Worcester - 29.02"});
+    Select(2025, 5, 5);
+    bool boxShown = false;
+    WhenModalOpens([&](QWidget* w) {
+        boxShown = true;
+        w->close();
+    }, 5);
+    form->ListBox1->setCurrentRow(0);
+    EXPECT_EQ(Ymd(Selected()), "2025-02-28");
+    form->SaintInfo->trigger();
+    EXPECT_TRUE(dayInfo->isVisible());
+    QTest::qWait(100);
+    EXPECT_FALSE(boxShown);
+}
+
+TEST_F(MainWindowTest, MenusAndToolbar)
+{
+    QStringList menus;
+    for (QAction* m : form->ActionMainMenuBar1->actions()) {
+        QStringList items;
+        for (QAction* a : m->menu()->actions())
+            items << (a->isSeparator() ? "-" : a->text());
+        menus << m->text() + ": " + items.join(", ");
+    }
+    EXPECT_EQ(menus, (QStringList{"&Program: Options, Print, Exit, -, Shutdown", "&Find: Find Feast..., Find Saint...",
+                                  "&Help: About, Show License, Visit Home Page!"}));
+    QStringList tools;
+    for (QAction* a : form->ActionToolBar1->actions())
+        tools << (a->isSeparator() ? "-" : a->objectName());
+    EXPECT_EQ(tools, (QStringList{"Shutdown", "ExitAction", "-", "FindFeasts", "FindSaint", "-", "Options", "Print",
+                                  "About"}));
+}
+
+TEST_F(MainWindowTest, CloseEndsTheProgramUnlessShutdownIsNeeded)
+{
+    bool closed = false;
+    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    form->show();
+    form->ExitAction->trigger();
+    EXPECT_TRUE(closed) << "with the tray setting off, Exit ends the program";
+    closed = false;
+    form->show();
+    form->Shutdown->trigger();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(form->ShutdownRequested);
+}
