@@ -73,13 +73,15 @@ bool SingleInstance::Claim()
     connect(d->server, &QLocalServer::newConnection, this, [this] {
         while (QLocalSocket* peer = d->server->nextPendingConnection()) {
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
-            connect(peer, &QLocalSocket::readyRead, this, [this, peer] {
-                if (!peer->readAll().startsWith("activate"))
+            const auto take = [this, peer] {
+                if (!peer->canReadLine() || !peer->readLine().startsWith("activate"))
                     return;
                 peer->write("ok\n");
                 peer->flush();
                 emit ActivationRequested();
-            });
+            };
+            connect(peer, &QLocalSocket::readyRead, this, take);
+            take(); // the request may have arrived before this connection was seen
         }
     });
     d->server->listen(socketPath);
