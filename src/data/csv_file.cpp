@@ -49,10 +49,11 @@ std::string_view TCsvFile::NextLine()
     return line;
 }
 
-TStringList TCsvFile::ReadRow()
+namespace {
+// Hands each column closed by an unquoted ";" to `take`, dropping CRs; stops when `take` says so.
+// The unfinished column after the last separator is dropped.
+template <typename Take> void SplitColumns(std::string_view line, Take take)
 {
-    TStringList row;
-    const std::string_view line = NextLine();
     std::string column;
     bool quoted = false;
     for (const char c : line) {
@@ -61,30 +62,36 @@ TStringList TCsvFile::ReadRow()
         if (c == '"')
             quoted = !quoted;
         else if (c == ';' && !quoted) {
-            row.push_back(std::move(column));
+            if (!take(std::move(column)))
+                return;
             column.clear();
             continue;
         }
         column += c;
     }
+}
+} // namespace
+
+TStringList TCsvFile::ReadRow()
+{
+    TStringList row;
+    SplitColumns(NextLine(), [&](std::string&& column) {
+        row.push_back(std::move(column));
+        return true;
+    });
     return row;
 }
 
 bool TCsvFile::ReadFirstColumn(std::string& column)
 {
-    const std::string_view line = NextLine();
+    bool found = false;
     column.clear();
-    bool quoted = false;
-    for (const char c : line) {
-        if (c == '\r')
-            continue;
-        if (c == '"')
-            quoted = !quoted;
-        else if (c == ';' && !quoted)
-            return true;
-        column += c;
-    }
-    return false;
+    SplitColumns(NextLine(), [&](std::string&& first) {
+        column = std::move(first);
+        found = true;
+        return false;
+    });
+    return found;
 }
 
 } // namespace orvelle

@@ -12,12 +12,6 @@
 using namespace orvelle;
 using namespace orvelle::test;
 
-namespace {
-QString Ymd(TDateTime t)
-{
-    return ToQDate(t).toString(Qt::ISODate);
-}
-} // namespace
 
 class FindCommandsTest : public MainWindowTest {
 protected:

@@ -22,6 +22,11 @@ inline void PrintTo(const QString& s, std::ostream* os)
 
 namespace orvelle::test {
 
+inline QString Ymd(TDateTime t)
+{
+    return ToQDate(t).toString(Qt::ISODate);
+}
+
 inline std::string SaintRow(const std::string& key, const std::string& name, const std::string& note = "note",
                             const std::string& profile = "profile")
 {

@@ -19,12 +19,6 @@
 using namespace orvelle;
 using namespace orvelle::test;
 
-namespace {
-QString Ymd(TDateTime t)
-{
-    return ToQDate(t).toString(Qt::ISODate);
-}
-} // namespace
 
 TEST_F(MainWindowTest, StartsOnTodayWithTodaysSaints)
 {
