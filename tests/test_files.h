@@ -9,7 +9,7 @@
 namespace orvelle::test {
 
 class TempFile {
-public:
+  public:
     explicit TempFile(std::string_view content, std::string_view name = "saints_out.csv")
     {
         static int counter = 0;
@@ -17,7 +17,8 @@ public:
                ("orvelle-test-" + std::to_string(::getpid()) + "-" + std::to_string(++counter));
         std::filesystem::create_directories(dir_);
         path_ = dir_ / name;
-        std::ofstream(path_, std::ios::binary).write(content.data(), static_cast<std::streamsize>(content.size()));
+        std::ofstream(path_, std::ios::binary)
+            .write(content.data(), static_cast<std::streamsize>(content.size()));
     }
     ~TempFile()
     {
@@ -29,7 +30,7 @@ public:
     std::string path() const { return path_.string(); }
     std::string dir() const { return dir_.string(); }
 
-private:
+  private:
     std::filesystem::path dir_, path_;
 };
 

@@ -68,7 +68,8 @@ SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
         report.faults.push_back("the last line does not end with a line feed");
     while (pos < bytes.size()) {
         const size_t lf = bytes.find('\n', pos);
-        const std::string_view line = bytes.substr(pos, lf == std::string_view::npos ? bytes.size() - pos : lf - pos);
+        const std::string_view line =
+            bytes.substr(pos, lf == std::string_view::npos ? bytes.size() - pos : lf - pos);
         pos = lf == std::string_view::npos ? bytes.size() : lf + 1;
         ++lineNo;
         if (line.empty()) {
@@ -107,7 +108,8 @@ SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
         }
         const int day = ParseKey(cols[0]);
         if (day < 0) {
-            fault(lineNo, Format("bad day key [%s]: month first, \"MM.DD.\" of a real day", std::string(cols[0])));
+            fault(lineNo,
+                  Format("bad day key [%s]: month first, \"MM.DD.\" of a real day", std::string(cols[0])));
             continue;
         }
         ++report.rows;
@@ -137,7 +139,8 @@ SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
     }
     std::array<unsigned, 366> sorted = perDay;
     std::sort(sorted.begin(), sorted.end());
-    report.days = static_cast<size_t>(std::count_if(perDay.begin(), perDay.end(), [](unsigned n) { return n > 0; }));
+    report.days =
+        static_cast<size_t>(std::count_if(perDay.begin(), perDay.end(), [](unsigned n) { return n > 0; }));
     report.minPerDay = sorted.front();
     report.medianPerDay = sorted[sorted.size() / 2];
     report.maxPerDay = sorted.back();

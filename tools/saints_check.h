@@ -9,9 +9,9 @@ namespace orvelle {
 
 struct SaintsCheckReport {
     size_t rows = 0;
-    size_t days = 0; // days of the year with at least one row
+    size_t days = 0;                                         // days of the year with at least one row
     unsigned minPerDay = 0, medianPerDay = 0, maxPerDay = 0; // over all 366 days
-    std::vector<std::string> faults; // "line N: why", or a whole-file fault
+    std::vector<std::string> faults;                         // "line N: why", or a whole-file fault
     bool ok() const { return faults.empty(); }
 };
 

@@ -9,17 +9,17 @@ namespace orvelle {
 
 namespace {
 constexpr std::array<const char*, 24> kNames = {
-    "Agnes",  "Ambrose", "Anselm",  "Benedict", "Bridget",  "Clare",    "Cyril",    "Dominic",
-    "Edmund", "Fabian",  "Gregory", "Hedwig",   "Hilary",   "Ignatius", "Jerome",   "Lucy",
-    "Martin", "Monica",  "Norbert", "Patrick",  "Romuald",  "Scholastica", "Teresa", "Wenceslaus"};
-constexpr std::array<const char*, 12> kPlaces = {"Assisi", "Avila",  "Milan",  "Tours",  "Siena",  "Kraków",
-                                                 "Lyon",   "Padua",  "Cracow", "Prague", "Dublin", "Toledo"};
+    "Agnes",  "Ambrose", "Anselm",  "Benedict", "Bridget", "Clare",       "Cyril",  "Dominic",
+    "Edmund", "Fabian",  "Gregory", "Hedwig",   "Hilary",  "Ignatius",    "Jerome", "Lucy",
+    "Martin", "Monica",  "Norbert", "Patrick",  "Romuald", "Scholastica", "Teresa", "Wenceslaus"};
+constexpr std::array<const char*, 12> kPlaces = {"Assisi", "Avila", "Milan",  "Tours",  "Siena",  "Kraków",
+                                                 "Lyon",   "Padua", "Cracow", "Prague", "Dublin", "Toledo"};
 constexpr std::array<const char*, 40> kWords = {
-    "born",    "into",   "a",        "family",   "of",      "the",     "city",    "he",
-    "she",     "served", "poor",     "founded",  "monastery", "bishop", "preached", "faith",
-    "during",  "years",  "persecution", "wrote", "letters", "abbey",   "pilgrims", "council",
-    "died",    "in",     "exile",    "remembered", "for",  "charity", "prayer",   "teaching",
-    "and",     "with",   "many",     "disciples", "church", "reform",  "mission",  "peace"};
+    "born",   "into",   "a",           "family",     "of",        "the",     "city",     "he",
+    "she",    "served", "poor",        "founded",    "monastery", "bishop",  "preached", "faith",
+    "during", "years",  "persecution", "wrote",      "letters",   "abbey",   "pilgrims", "council",
+    "died",   "in",     "exile",       "remembered", "for",       "charity", "prayer",   "teaching",
+    "and",    "with",   "many",        "disciples",  "church",    "reform",  "mission",  "peace"};
 
 struct Lcg {
     uint64_t state;

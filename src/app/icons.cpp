@@ -7,7 +7,7 @@
 namespace orvelle {
 
 namespace {
-constexpr const char* kToolbarImages[8] = {"exit", "shutdown", "options", "about",
+constexpr const char* kToolbarImages[8] = {"exit",  "shutdown",   "options",    "about",
                                            "print", "find_feast", "find_saint", "alarm"};
 
 QIcon FromSvg(const QString& path, std::initializer_list<int> sizes)

@@ -112,8 +112,9 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<
 
     // The list's context menu reads "Copy", "Print Selected", "Info".
     TCommnosFrame1->SaintsListBoxPopup->addAction(SaintInfo);
-    connect(ListBox1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { TCommnosFrame1->SaintsListBoxPopup->popup(ListBox1->mapToGlobal(pos)); });
+    connect(ListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        TCommnosFrame1->SaintsListBoxPopup->popup(ListBox1->mapToGlobal(pos));
+    });
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
         UpdateActions();
         if (!FFilling && !ListBox1->selectedItems().isEmpty())
@@ -125,9 +126,13 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::SyncDateFromMonthYear);
     connect(UpDown1, &QSpinBox::valueChanged, this, &TForm1::SyncDateFromMonthYear);
 
-    CalendarControl1->MouseEnterDate = [this](TCalendarControl*, TDateTime d) { CalendarControl1MouseEnterDate(d); };
+    CalendarControl1->MouseEnterDate = [this](TCalendarControl*, TDateTime d) {
+        CalendarControl1MouseEnterDate(d);
+    };
     CalendarControl1->MouseClick = [this](TCalendarControl*, TDateTime d) { CalendarControl1MouseClick(d); };
-    CalendarControl1->OnSelectedDateChanged = [this](TCalendarControl*) { CalendarControl1SelectedDateChanged(); };
+    CalendarControl1->OnSelectedDateChanged = [this](TCalendarControl*) {
+        CalendarControl1SelectedDateChanged();
+    };
     UpdateActions();
 }
 
@@ -182,7 +187,8 @@ void TForm1::CreateMenusAndToolbar()
     const auto item = [this](QMenu* menu, QAction* command, const QString& caption) {
         QAction* proxy = menu->addAction(caption, command, &QAction::trigger);
         proxy->setEnabled(command->isEnabled());
-        connect(command, &QAction::changed, proxy, [proxy, command] { proxy->setEnabled(command->isEnabled()); });
+        connect(command, &QAction::changed, proxy,
+                [proxy, command] { proxy->setEnabled(command->isEnabled()); });
     };
     QMenu* program = ActionMainMenuBar1->addMenu("&Program");
     item(program, Options, "Options");

@@ -27,7 +27,7 @@ class TFormFind;
 
 class TForm1 : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
@@ -87,13 +87,13 @@ public:
     void CalendarControl1SelectedDateChanged();
     void SyncDateFromMonthYear();
 
-signals:
+  signals:
     void Closed();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void CreateActions();
     void CreateMenusAndToolbar();
     void UpdateActions();

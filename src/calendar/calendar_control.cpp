@@ -11,11 +11,9 @@
 #include <QPainter>
 #include <exception>
 
-namespace orvelle
-{
+namespace orvelle {
 
-namespace
-{
+namespace {
 
 TCalendarFont PointFont(const QString& family, int points, bool bold, const QColor& color)
 {

@@ -13,8 +13,7 @@
 #include <cstdint>
 #include <functional>
 
-namespace orvelle
-{
+namespace orvelle {
 
 class TSaintsData;
 
@@ -25,8 +24,7 @@ struct TCalendarFont {
     QColor Color;
 };
 
-class TCalendarControl : public QWidget
-{
+class TCalendarControl : public QWidget {
     Q_OBJECT
   public:
     using TMouseEnterCalendarEvent = std::function<void(TCalendarControl* Sender, TDateTime ADateTime)>;

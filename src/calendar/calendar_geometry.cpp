@@ -2,8 +2,7 @@
 
 #include <algorithm>
 
-namespace orvelle
-{
+namespace orvelle {
 
 int PenPixels(int penWidth)
 {

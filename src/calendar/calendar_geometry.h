@@ -3,8 +3,7 @@
 // week rows under a header, the cell of each day and the day under a point.
 #include "common/date.h"
 
-namespace orvelle
-{
+namespace orvelle {
 
 // Left and top inclusive, right and bottom exclusive: (x1, y1, x2, y2) covers x1..x2-1, y1..y2-1.
 struct TGridRect {

@@ -10,10 +10,22 @@ inline constexpr int kFeastCount = 16;
 
 // Captions in feast-number order, which is also the order of the Find Feast radio buttons.
 inline constexpr std::array<const char*, kFeastCount> kFeastCaptions = {
-    "Baptism of the Lord", "Mardi Gras",     "Ash Wednesday",          "Lent",
-    "Holy Week",           "Palm Sunday",    "Holy Thursday",          "Good Friday",
-    "Easter",              "Divine Mercy",   "Ascension",              "Pentecost",
-    "Corpus Christi",      "The Sacred Heart of Jesus", "Immaculate Heart of Mary", "Advent",
+    "Baptism of the Lord",
+    "Mardi Gras",
+    "Ash Wednesday",
+    "Lent",
+    "Holy Week",
+    "Palm Sunday",
+    "Holy Thursday",
+    "Good Friday",
+    "Easter",
+    "Divine Mercy",
+    "Ascension",
+    "Pentecost",
+    "Corpus Christi",
+    "The Sacred Heart of Jesus",
+    "Immaculate Heart of Mary",
+    "Advent",
 };
 
 // Whole days, both included; First == Last for a one-day feast.

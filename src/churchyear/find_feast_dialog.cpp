@@ -45,8 +45,8 @@ int CaptionWidth(const QRadioButton* button)
 } // namespace
 
 TFind_Feast::TFind_Feast(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("Find_Feast");
     setWindowTitle("Find Feast...");

@@ -13,7 +13,7 @@ namespace orvelle {
 
 class TFind_Feast : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFind_Feast(QWidget* parent = nullptr);
 
     // 0..15 for the checked radio button (the feast numbers of ComputeFeast).
@@ -22,14 +22,14 @@ public:
     int16_t GetYear() const;
     void SetYear(int year); // kept within 1900..2100
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
 
-private slots:
+  private slots:
     void Button1Click();
     void Button2Click();
 
-private:
+  private:
     void FitFeastCaptions();
 
     QGroupBox* RadioGroup1;

@@ -4,8 +4,8 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QKeyEvent>
 #include <QDateTime>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
@@ -39,10 +39,10 @@ QString FromFileBytes(const std::string& bytes)
 namespace {
 // Ctrl+C copies the message on every platform, so a path or a line number can be pasted.
 class ErrorBox : public QMessageBox {
-public:
+  public:
     using QMessageBox::QMessageBox;
 
-protected:
+  protected:
     void keyPressEvent(QKeyEvent* event) override
     {
         if (event->matches(QKeySequence::Copy)) {
@@ -58,7 +58,8 @@ void ShowErrorBox(const QString& message, QWidget* parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    ErrorBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok, parent);
+    ErrorBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
+                 parent);
     box.exec();
 }
 

@@ -77,8 +77,9 @@ const TSaintList& TCalendarData2::SaintsOfDay(unsigned month, unsigned day)
         if (row.empty())
             break;
         if (row.size() != 10 && row.size() != 9)
-            throw Exception(Format("Bad data in date [%s], row [%u] -> returned only [%u] columns of expected 10",
-                                   key, rowCount, static_cast<unsigned>(row.size())));
+            throw Exception(
+                Format("Bad data in date [%s], row [%u] -> returned only [%u] columns of expected 10", key,
+                       rowCount, static_cast<unsigned>(row.size())));
         if (row.size() == 9)
             row.emplace_back();
         ++rowCount;

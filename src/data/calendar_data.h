@@ -11,18 +11,17 @@
 
 namespace orvelle {
 
-using TSaintRecord = TStringList;           // exactly 10 columns: 0 day key, 1 name, 3 note, 4 profile
+using TSaintRecord = TStringList;             // exactly 10 columns: 0 day key, 1 name, 3 note, 4 profile
 using TSaintList = std::vector<TSaintRecord>; // a day's records, owned by the table
 using TSaintRefs = std::vector<const TSaintRecord*>; // borrowed records (search results)
 
 class TCalendarData2 {
-public:
+  public:
     explicit TCalendarData2(const std::string& fileName);
 
     const TSaintList& SaintsOfDay(unsigned month, unsigned day);
     const TSaintList& SaintsOfDate(TDateTime date);
-    void FindSaints(const std::string& name, const std::string& profile, TSaintRefs& results,
-                    TDateTime date);
+    void FindSaints(const std::string& name, const std::string& profile, TSaintRefs& results, TDateTime date);
 
     // "%.2u.%.2u." month first; throws on a bad length, a non-digit or a month/day out of range.
     static void ParseDayKey(const std::string& key, unsigned& month, unsigned& day);
@@ -30,7 +29,7 @@ public:
 
     uint32_t DayOffset(unsigned month, unsigned day) const { return FDayOffsets[month - 1][day - 1]; }
 
-private:
+  private:
     std::string FFileName;
     std::unique_ptr<TCsvFile> FCsv;
     std::array<std::array<uint32_t, 31>, 12> FDayOffsets{};

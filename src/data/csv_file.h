@@ -12,7 +12,7 @@ namespace orvelle {
 using TStringList = std::vector<std::string>;
 
 class TCsvFile {
-public:
+  public:
     // An empty file name gives an idle reader whose rows are always empty.
     explicit TCsvFile(const std::string& fileName);
 
@@ -23,7 +23,7 @@ public:
     void Reset();
     void Seek(uint32_t pos);
 
-private:
+  private:
     // The bytes of the line at the cursor (terminator excluded); moves the cursor past it.
     std::string_view NextLine();
 

@@ -9,7 +9,7 @@
 namespace orvelle {
 
 class TSaintsData {
-public:
+  public:
     using TNotifyEvent = std::function<void(TSaintsData* sender)>;
 
     const std::string& DataIniPath() const { return FDataIniPath; }
@@ -23,7 +23,7 @@ public:
     const TSaintList* SaintsOfDate(TDateTime date);
     void FindSaints(const std::string& name, const std::string& profile, TSaintRefs& results, TDateTime date);
 
-private:
+  private:
     std::unique_ptr<TCalendarData2> FData;
     std::string FDataIniPath;
 };

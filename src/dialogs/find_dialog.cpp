@@ -25,10 +25,10 @@ void Place(QWidget* w, int left, int top, int width, int height)
 // Tab leaves the picker for the next control, as the tab order says; the arrow keys still move
 // between its day, month and year.
 class TDatePicker : public QDateEdit {
-public:
+  public:
     using QDateEdit::QDateEdit;
 
-protected:
+  protected:
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
@@ -42,8 +42,8 @@ QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption)
 } // namespace
 
 TFormFind::TFormFind(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("FormFind");
     setWindowTitle("Find");

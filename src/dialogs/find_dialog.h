@@ -15,7 +15,7 @@ namespace orvelle {
 
 class TFormFind : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TFormFind(QWidget* parent = nullptr);
 
     // The picked day while CheckBox1 is ticked, else NoDate (-1).
@@ -24,14 +24,14 @@ public:
     std::string GetSearchName() const;
     std::string GetSearchProfile() const;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private slots:
+  private slots:
     void Button1Click();
     void Button2Click();
 
-private:
+  private:
     QGroupBox* GroupBox1;
     QLineEdit* Edit1;
     QGroupBox* GroupBox2;

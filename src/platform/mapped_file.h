@@ -6,7 +6,7 @@
 namespace orvelle {
 
 class MappedFile {
-public:
+  public:
     // Throws Exception with "Could not open file [%s]", "Could not mmap open file [%s]" or
     // "Could not MapViewOfFile of open file [%s]". Empty files and files of 4 GiB or more cannot
     // be mapped: the reader's offsets are 32-bit.
@@ -18,7 +18,7 @@ public:
     const char* data() const { return FView; }
     uint32_t size() const { return FFileSize; }
 
-private:
+  private:
     void Close() noexcept;
 
 #if defined(_WIN32)

@@ -7,7 +7,7 @@ namespace orvelle {
 
 class SingleInstance : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit SingleInstance(QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -15,10 +15,10 @@ public:
     // first one has been sent the activation (waiting at most two seconds) when this returns false.
     bool Claim();
 
-signals:
+  signals:
     void ActivationRequested();
 
-private:
+  private:
     struct Impl;
     std::unique_ptr<Impl> d;
 };

@@ -76,7 +76,8 @@ void TCommnosFrame::SetSaintListBox(QListWidget* listBox)
 
 void TCommnosFrame::UpdateActions()
 {
-    const bool selected = FSaintListBox && FSaintListBox->currentItem() && FSaintListBox->currentItem()->isSelected();
+    const bool selected =
+        FSaintListBox && FSaintListBox->currentItem() && FSaintListBox->currentItem()->isSelected();
     CopyAll->setEnabled(selected);
     Action1->setEnabled(selected);
 }

@@ -14,7 +14,7 @@ namespace orvelle {
 
 class TCommnosFrame : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TCommnosFrame(QWidget* parent = nullptr);
 
     QListWidget* SaintListBox() const { return FSaintListBox; }
@@ -34,7 +34,7 @@ public:
     void Action1Execute();
     void UpdateActions();
 
-private:
+  private:
     QListWidget* FSaintListBox = nullptr;
 };
 

@@ -25,8 +25,9 @@ TDayInfo::TDayInfo(QWidget* parent) : QDialog(parent)
     RichEdit1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RichEdit1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     RichEdit1->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(RichEdit1, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& pos) { TCommnosFrame1->RichEditPopupMenu->popup(RichEdit1->mapToGlobal(pos)); });
+    connect(RichEdit1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        TCommnosFrame1->RichEditPopupMenu->popup(RichEdit1->mapToGlobal(pos));
+    });
     addActions({TCommnosFrame1->EditCopy1, TCommnosFrame1->EditSelectAll1});
 
     Button1 = new QPushButton("Close", this);

@@ -14,7 +14,7 @@ class TCommnosFrame;
 
 class TDayInfo : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TDayInfo(QWidget* parent = nullptr);
 
     void SetSaint(const TSaintRecord* record) { FSaint = record; }
@@ -28,7 +28,7 @@ public:
     void Button1Click();
     void Button2Click();
 
-private:
+  private:
     const TSaintRecord* FSaint = nullptr; // borrowed from the saints table
 };
 

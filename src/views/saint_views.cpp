@@ -13,7 +13,7 @@ namespace orvelle {
 namespace {
 // Sorted as users expect: case-insensitive, by the user's locale.
 class SaintItem : public QListWidgetItem {
-public:
+  public:
     using QListWidgetItem::QListWidgetItem;
     bool operator<(const QListWidgetItem& other) const override
     {
@@ -30,7 +30,8 @@ void AddSaint(QListWidget* listBox, const TSaintRecord& record)
 {
     unsigned month, day;
     SplitDayKey(record[0], month, day);
-    const QString text = FromFileBytes(record[1]) + " - " + QString::fromStdString(Format("%.2u.%.2u", day, month));
+    const QString text =
+        FromFileBytes(record[1]) + " - " + QString::fromStdString(Format("%.2u.%.2u", day, month));
     auto* item = new SaintItem(text);
     item->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
     listBox->addItem(item);

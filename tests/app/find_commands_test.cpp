@@ -12,9 +12,8 @@
 using namespace orvelle;
 using namespace orvelle::test;
 
-
 class FindCommandsTest : public MainWindowTest {
-protected:
+  protected:
     // Runs Find Feast, choosing feast `number` (0..15) and `year` in the dialog, then OK or Cancel.
     void FindFeast(int number, int year, bool ok = true)
     {
@@ -110,7 +109,10 @@ TEST_F(FindCommandsTest, SearchReportsTheCountAndListsTheHits)
     } cases[] = {
         {"bernard", "", {}, "Search result: 1 entries found.", {"Bernard - 25.12"}},
         {"", "PARIS", {}, "Search result: 1 entries found.", {"Genevieve - 03.01"}},
-        {"o", "", QDate(1999, 6, 24), "Search result: 2 entries found.",
+        {"o",
+         "",
+         QDate(1999, 6, 24),
+         "Search result: 2 entries found.",
          {"John the Baptist - 24.06", "Theodulf - 24.06"}},
         {"Stephen ", "", {}, "Search result: 0 entries found.", {}},
         {"", "", {}, "Search result: 8 entries found.", {}},

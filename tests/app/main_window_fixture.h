@@ -1,8 +1,8 @@
 #pragma once
 #include "app/main_window.h"
+#include "calendar/calendar_control.h"
 #include "common/exception.h"
 #include "common/qt_bridge.h"
-#include "calendar/calendar_control.h"
 #include "dialogs/find_dialog.h"
 #include "test_files.h"
 #include "views/day_info.h"
@@ -35,7 +35,7 @@ inline std::string SaintRow(const std::string& key, const std::string& name, con
 
 // The main window after its creation sequence, on a small saints file that also holds today.
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override
     {
         int y;
@@ -51,7 +51,8 @@ protected:
         add("02.29.", SaintRow("02.29.", "Oswald of Worcester", "Bishop", "Archbishop of York"));
         add("06.24.", SaintRow("06.24.", "John the Baptist", "Forerunner", "Preached by the Jordan") +
                           SaintRow("06.24.", "Theodulf", "Abbot", "Abbot of Lobbes"));
-        add("12.25.", SaintRow("12.25.", "Stephen", "Deacon", "First martyr") + SaintRow("12.25.", "anne", "x", "y") +
+        add("12.25.", SaintRow("12.25.", "Stephen", "Deacon", "First martyr") +
+                          SaintRow("12.25.", "anne", "x", "y") +
                           SaintRow("12.25.", "Bernard", "Abbot", "of Clairvaux"));
         rows += SaintRow(today, "Today's Saint", "note", "profile");
         file = std::make_unique<TempFile>(rows);

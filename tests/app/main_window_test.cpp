@@ -1,5 +1,5 @@
-#include "main_window_fixture.h"
 #include "gui/modal.h"
+#include "main_window_fixture.h"
 #include "views/commnos_frame.h"
 #include "views/saint_views.h"
 
@@ -18,7 +18,6 @@
 
 using namespace orvelle;
 using namespace orvelle::test;
-
 
 TEST_F(MainWindowTest, StartsOnTodayWithTodaysSaints)
 {
@@ -54,7 +53,8 @@ TEST_F(MainWindowTest, MonthAndYearFallBackToTheMonthsLastDay)
         EXPECT_EQ(Ymd(Selected()), step.expected) << step.what;
         EXPECT_EQ(form->ComboBox1->currentIndex() + 1, ToQDate(Selected()).month()) << step.what;
         EXPECT_EQ(form->UpDown1->value(), ToQDate(Selected()).year()) << step.what;
-        EXPECT_EQ(form->Label1->text(), QLocale().toString(ToQDate(Selected()), QLocale::ShortFormat)) << step.what;
+        EXPECT_EQ(form->Label1->text(), QLocale().toString(ToQDate(Selected()), QLocale::ShortFormat))
+            << step.what;
     }
 }
 
@@ -174,10 +174,10 @@ TEST_F(MainWindowTest, InfoShowsTheDetailsWithTheirCharacterFormats)
         double size;
         bool bold, italic, underline;
     } runs[] = {
-        {1, Qt::red, 14, true, false, true},         // the name
-        {8, Qt::black, 14, true, false, false},      // " - "
-        {12, Qt::black, 14, true, true, false},      // "( Deacon )"
-        {22, Qt::black, 10, false, false, false},    // the profile
+        {1, Qt::red, 14, true, false, true},      // the name
+        {8, Qt::black, 14, true, false, false},   // " - "
+        {12, Qt::black, 14, true, true, false},   // "( Deacon )"
+        {22, Qt::black, 10, false, false, false}, // the profile
     };
     for (const auto& r : runs) {
         QTextCursor c(doc);
@@ -200,10 +200,12 @@ TEST_F(MainWindowTest, SaintOfTheTwentyNinthInACommonYearGoesToThe28th)
     ASSERT_EQ(ListTexts(), QStringList{"Oswald of Worcester - 29.02"});
     Select(2025, 5, 5);
     bool boxShown = false;
-    WhenModalOpens([&](QWidget* w) {
-        boxShown = true;
-        w->close();
-    }, 5);
+    WhenModalOpens(
+        [&](QWidget* w) {
+            boxShown = true;
+            w->close();
+        },
+        5);
     form->ListBox1->setCurrentRow(0);
     EXPECT_EQ(Ymd(Selected()), "2025-02-28");
     form->SaintInfo->trigger();
@@ -221,13 +223,14 @@ TEST_F(MainWindowTest, MenusAndToolbar)
             items << (a->isSeparator() ? "-" : a->text());
         menus << m->text() + ": " + items.join(", ");
     }
-    EXPECT_EQ(menus, (QStringList{"&Program: Options, Print, Exit, -, Shutdown", "&Find: Find Feast..., Find Saint...",
+    EXPECT_EQ(menus, (QStringList{"&Program: Options, Print, Exit, -, Shutdown",
+                                  "&Find: Find Feast..., Find Saint...",
                                   "&Help: About, Show License, Visit Home Page!"}));
     QStringList tools;
     for (QAction* a : form->ActionToolBar1->actions())
         tools << (a->isSeparator() ? "-" : a->objectName());
-    EXPECT_EQ(tools, (QStringList{"Shutdown", "ExitAction", "-", "FindFeasts", "FindSaint", "-", "Options", "Print",
-                                  "About"}));
+    EXPECT_EQ(tools, (QStringList{"Shutdown", "ExitAction", "-", "FindFeasts", "FindSaint", "-", "Options",
+                                  "Print", "About"}));
 }
 
 TEST_F(MainWindowTest, CloseEndsTheProgramUnlessShutdownIsNeeded)

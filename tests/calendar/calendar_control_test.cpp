@@ -16,8 +16,7 @@ using namespace orvelle;
 using test::TempFile;
 using Dates = std::vector<TDateTime>;
 
-namespace
-{
+namespace {
 
 const QColor kMoneyGreen(192, 220, 192), kCream(255, 251, 240), kGreen(0, 128, 0), kBlack(Qt::black),
     kWhite(Qt::white);

@@ -5,8 +5,7 @@
 
 using namespace orvelle;
 
-namespace
-{
+namespace {
 // The main window's calendar is 441 x 212; with a 21-pixel grid top a column is 63 pixels wide
 // and a row (212 - 21) div 6 = 31 pixels high.
 constexpr int W = 441, Ht = 212, Top = 21, Cw = 63, Rh = 31;

@@ -1,8 +1,7 @@
 #include "churchyear/easter.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -63,8 +62,8 @@ TEST(Easter, EarliestAndLatestOfTheTwoCenturiesOfTheDialog)
         if (d == latest)
             latestYears.push_back(year);
     }
-    EXPECT_EQ(earliest, 23);      // 23 March
-    EXPECT_EQ(latest, 31 + 25);   // 25 April
+    EXPECT_EQ(earliest, 23);    // 23 March
+    EXPECT_EQ(latest, 31 + 25); // 25 April
     EXPECT_EQ(earliestYears, (std::vector<int>{1913, 2008}));
     EXPECT_EQ(latestYears, (std::vector<int>{1943, 2038}));
 }
@@ -85,7 +84,7 @@ TEST(Easter, JulianMethodsFor2024And2100)
 TEST(Easter, Method2ShiftsMethod1ByTheCalendarDifference)
 {
     // 10 days up to 1600, then one more day for each century year that is not a Gregorian leap year.
-    const std::tuple<int, int> shifts[] = {{326, 10}, {1500, 10}, {1600, 10}, {1601, 10}, {1700, 11},
+    const std::tuple<int, int> shifts[] = {{326, 10},  {1500, 10}, {1600, 10}, {1601, 10}, {1700, 11},
                                            {1800, 12}, {1899, 12}, {1900, 13}, {2024, 13}, {2099, 13},
                                            {2100, 14}, {2200, 15}, {2400, 16}, {4099, 28}};
     for (auto [year, shift] : shifts) {
@@ -122,13 +121,12 @@ TEST(Easter, GregorianArithmeticHalvesNegativeCenturiesTowardZero)
 // (1 Julian, 2 Julian as Gregorian, 3 Gregorian).
 TEST(Easter, AgreesWithDateutilOverThePublishedRange)
 {
-    const char* script =
-        "import sys\n"
-        "from dateutil.easter import easter\n"
-        "for y in range(326, 4100):\n"
-        "    for m in ((1,) if y < 1583 else (1, 2, 3)):\n"
-        "        e = easter(y, m)\n"
-        "        print(y, m, e.month, e.day)\n";
+    const char* script = "import sys\n"
+                         "from dateutil.easter import easter\n"
+                         "for y in range(326, 4100):\n"
+                         "    for m in ((1,) if y < 1583 else (1, 2, 3)):\n"
+                         "        e = easter(y, m)\n"
+                         "        print(y, m, e.month, e.day)\n";
     const std::string command = std::string("python3 -c '") + script + "' 2>/dev/null";
     std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
     if (!pipe)

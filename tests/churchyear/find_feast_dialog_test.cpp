@@ -1,5 +1,4 @@
 #include "churchyear/find_feast_dialog.h"
-
 #include "common/exception.h"
 
 #include <QGroupBox>
@@ -50,10 +49,22 @@ TEST(FindFeastDialog, LayoutFillsTheFeastsColumnByColumn)
     EXPECT_EQ(d.findChild<QGroupBox*>("RadioGroup1")->title(), "Select a feast :");
     EXPECT_EQ(d.findChild<QGroupBox*>("GroupBox1")->title(), "Select a year :");
 
-    const char* captions[] = {"Baptism of the Lord", "Mardi Gras", "Ash Wednesday", "Lent",
-                              "Holy Week", "Palm Sunday", "Holy Thursday", "Good Friday",
-                              "Easter", "Divine Mercy", "Ascension", "Pentecost",
-                              "Corpus Christi", "The Sacred Heart of Jesus", "Immaculate Heart of Mary", "Advent"};
+    const char* captions[] = {"Baptism of the Lord",
+                              "Mardi Gras",
+                              "Ash Wednesday",
+                              "Lent",
+                              "Holy Week",
+                              "Palm Sunday",
+                              "Holy Thursday",
+                              "Good Friday",
+                              "Easter",
+                              "Divine Mercy",
+                              "Ascension",
+                              "Pentecost",
+                              "Corpus Christi",
+                              "The Sacred Heart of Jesus",
+                              "Immaculate Heart of Mary",
+                              "Advent"};
     const int lefts[] = {23, 143, 247, 343}, tops[] = {32, 64, 96, 128};
     const int frameRight = 8 + 505;
     for (int n = 1; n <= 16; ++n) {

@@ -31,7 +31,8 @@ TEST(Date, RoundTripsEveryDayOfTwoCenturies)
 
 TEST(Date, ImpossibleDatesRaise)
 {
-    for (auto [y, m, d] : {std::tuple{2023, 2u, 29u}, {2100, 2u, 29u}, {2024, 4u, 31u}, {2024, 13u, 1u}, {2024, 1u, 0u}})
+    for (auto [y, m, d] :
+         {std::tuple{2023, 2u, 29u}, {2100, 2u, 29u}, {2024, 4u, 31u}, {2024, 13u, 1u}, {2024, 1u, 0u}})
         EXPECT_THROW(EncodeDate(y, m, d), Exception);
     EXPECT_NO_THROW(EncodeDate(2000, 2, 29));
     try {

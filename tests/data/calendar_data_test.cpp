@@ -42,8 +42,10 @@ TEST(SaintsTable, DayRowsFoundForAnyYear)
 {
     TempFile f(Row("01.01.", "Mary") + Row("12.25.", "Anastasia") + Row("12.25.", "Eugenia"));
     TCalendarData2 t(f.path());
-    EXPECT_EQ(Names(t.SaintsOfDate(EncodeDate(1900, 12, 25))), (std::vector<std::string>{"Anastasia", "Eugenia"}));
-    EXPECT_EQ(Names(t.SaintsOfDate(EncodeDate(2100, 12, 25) + 0.75)), (std::vector<std::string>{"Anastasia", "Eugenia"}));
+    EXPECT_EQ(Names(t.SaintsOfDate(EncodeDate(1900, 12, 25))),
+              (std::vector<std::string>{"Anastasia", "Eugenia"}));
+    EXPECT_EQ(Names(t.SaintsOfDate(EncodeDate(2100, 12, 25) + 0.75)),
+              (std::vector<std::string>{"Anastasia", "Eugenia"}));
     EXPECT_EQ(Names(t.SaintsOfDay(1, 1)), (std::vector<std::string>{"Mary"}));
     EXPECT_EQ(t.DayOffset(1, 1), 0u) << "the first run of 1 January starts at byte 0";
 }
@@ -124,7 +126,8 @@ TEST(SaintsTable, ScanRejectsBadKeys)
 
 TEST(SaintsTable, SearchFindsInCalendarOrderWithAsciiCaseFolding)
 {
-    TempFile f(Row("12.25.", "Anastasia", "martyr of Sirmium") + Row("02.29.", "Oswald", "bishop of Worcester") +
+    TempFile f(Row("12.25.", "Anastasia", "martyr of Sirmium") +
+               Row("02.29.", "Oswald", "bishop of Worcester") +
                Row("01.03.", "Genevieve", "patroness of PARIS") + Row("01.03.", "\xC3\x89mile", "x") +
                Row("06.24.", "John the Baptist", "forerunner"));
     TCalendarData2 t(f.path());
@@ -137,7 +140,8 @@ TEST(SaintsTable, SearchFindsInCalendarOrderWithAsciiCaseFolding)
         return names;
     };
     using V = std::vector<std::string>;
-    EXPECT_EQ(find("", "", NoDate), (V{"Genevieve", "\xC3\x89mile", "Oswald", "John the Baptist", "Anastasia"}));
+    EXPECT_EQ(find("", "", NoDate),
+              (V{"Genevieve", "\xC3\x89mile", "Oswald", "John the Baptist", "Anastasia"}));
     EXPECT_EQ(find("oswald", "", NoDate), (V{"Oswald"}));
     EXPECT_EQ(find("", "paris", NoDate), (V{"Genevieve"}));
     EXPECT_EQ(find("\xC3\xA9mile", "", NoDate), V{}) << "accented letters match exactly";

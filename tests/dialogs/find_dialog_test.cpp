@@ -37,7 +37,8 @@ TEST(FindDialog, LayoutAndCaptions)
     EXPECT_EQ(d.minimumSize(), d.maximumSize());
     EXPECT_EQ(d.pos(), QPoint(333, 452));
 
-    for (auto [name, title] : {std::pair{"GroupBox1", "Name"}, {"GroupBox2", "Date"}, {"GroupBox3", "Profile"}})
+    for (auto [name, title] :
+         {std::pair{"GroupBox1", "Name"}, {"GroupBox2", "Date"}, {"GroupBox3", "Profile"}})
         EXPECT_EQ(Child<QGroupBox>(d, name)->title(), title);
     auto* check = Child<QCheckBox>(d, "CheckBox1");
     auto* picker = Child<QDateEdit>(d, "DateTimePicker1");

@@ -35,7 +35,8 @@ TEST(SaintsFileCheck, NamesTheFaultOfEachBadLine)
         {"column 9 used", "01.02.;a;s;n;p;1;;c;;x;\n", "line 2: columns 8 and 9 must be empty"},
     };
     for (const auto& c : cases) {
-        const auto report = CheckSaintsFile(Line("01.01.", "Mary") + c.badLine + Line("01.03.", "Genevieve"), true);
+        const auto report =
+            CheckSaintsFile(Line("01.01.", "Mary") + c.badLine + Line("01.03.", "Genevieve"), true);
         ASSERT_EQ(report.faults.size(), 1u) << c.what;
         EXPECT_EQ(report.faults[0].rfind(c.expected, 0), 0u) << c.what << ": " << report.faults[0];
     }
@@ -45,7 +46,8 @@ TEST(SaintsFileCheck, DaysMustStayTogetherAndInOrder)
 {
     auto report = CheckSaintsFile(Line("01.02.", "A") + Line("01.03.", "B") + Line("01.02.", "C"), true);
     ASSERT_EQ(report.faults.size(), 1u);
-    EXPECT_EQ(report.faults[0], "line 3: day 01.02. appears again after other days: keep a day's rows together");
+    EXPECT_EQ(report.faults[0],
+              "line 3: day 01.02. appears again after other days: keep a day's rows together");
     report = CheckSaintsFile(Line("03.01.", "A") + Line("02.01.", "B"), true);
     ASSERT_EQ(report.faults.size(), 1u);
     EXPECT_EQ(report.faults[0], "line 2: day 02.01. out of calendar order");

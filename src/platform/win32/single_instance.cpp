@@ -14,7 +14,7 @@ constexpr UINT kActivationWaitMs = 2000;
 
 // Sees the broadcast activation message on its way to the main window.
 class ActivationFilter : public QAbstractNativeEventFilter {
-public:
+  public:
     ActivationFilter(UINT message, SingleInstance* owner) : message_(message), owner_(owner) {}
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* result) override
     {
@@ -29,7 +29,7 @@ public:
         return true;
     }
 
-private:
+  private:
     UINT message_;
     SingleInstance* owner_;
 };
