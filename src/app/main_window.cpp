@@ -118,9 +118,10 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<
     connect(ListBox1, &QListWidget::itemSelectionChanged, this, [this] {
         UpdateActions();
         if (!FFilling && !ListBox1->selectedItems().isEmpty())
-            ListBox1Click();
+            Guarded(this, [this] { ListBox1Click(); });
     });
-    connect(ListBox1, &QListWidget::itemClicked, this, [this] { ListBox1Click(); });
+    connect(ListBox1, &QListWidget::itemClicked, this,
+            [this] { Guarded(this, [this] { ListBox1Click(); }); });
     connect(ListBox1, &QListWidget::itemDoubleClicked, SaintInfo, &QAction::trigger);
 
     connect(ComboBox1, &QComboBox::activated, this, &TForm1::SyncDateFromMonthYear);
@@ -166,17 +167,23 @@ void TForm1::CreateActions()
     VisitHomePage = make("VisitHomePage", "VisitHomePage", -1);
     ShowLicense = make("ShowLicense", "Show License", -1);
 
-    connect(FindFeasts, &QAction::triggered, this, &TForm1::FindFeastsExecute);
-    connect(FindSaint, &QAction::triggered, this, &TForm1::FindSaintExecute);
-    connect(ExitAction, &QAction::triggered, this, &TForm1::ExitActionExecute);
-    connect(Shutdown, &QAction::triggered, this, &TForm1::ShutdownExecute);
-    connect(SaintInfo, &QAction::triggered, this, &TForm1::SaintInfoExecute);
-    connect(GoToNow, &QAction::triggered, this, &TForm1::GoToNowExecute);
+    Bind(FindFeasts, &TForm1::FindFeastsExecute);
+    Bind(FindSaint, &TForm1::FindSaintExecute);
+    Bind(ExitAction, &TForm1::ExitActionExecute);
+    Bind(Shutdown, &TForm1::ShutdownExecute);
+    Bind(SaintInfo, &TForm1::SaintInfoExecute);
+    Bind(GoToNow, &TForm1::GoToNowExecute);
     connect(RestoreApp, &QAction::triggered, this, [this] {
         showNormal();
         raise();
         activateWindow();
     });
+}
+
+void TForm1::Bind(QAction* command, void (TForm1::*execute)())
+{
+    connect(command, &QAction::triggered, this,
+            [this, execute] { Guarded(this, [this, execute] { (this->*execute)(); }); });
 }
 
 void TForm1::CreateMenusAndToolbar()

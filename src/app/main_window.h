@@ -95,6 +95,8 @@ class TForm1 : public QWidget {
 
   private:
     void CreateActions();
+    // A command's errors end it and reach the user in the error box.
+    void Bind(QAction* command, void (TForm1::*execute)());
     void CreateMenusAndToolbar();
     void UpdateActions();
     void MoveCalendarToSaint(const TSaintRecord& record);

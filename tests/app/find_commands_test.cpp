@@ -138,3 +138,41 @@ TEST_F(FindCommandsTest, SearchDialogKeepsItsCriteria)
     form->FindSaint->trigger();
     EXPECT_EQ(ListTexts(), QStringList{"Genevieve - 03.01"});
 }
+
+TEST(FindSaintErrors, BadDayEndsTheSearchWithAnErrorAndKeepsTheList)
+{
+    TempFile file(SaintRow("01.01.", "Mary") + SaintRow("03.17.", "Patrick") + "03.17.;Broken;row;\n" +
+                  SaintRow("12.25.", "Anastasia"));
+    TForm1 form;
+    form.FormCreate(QString::fromStdString(file.path()));
+    TFormFind formFind;
+    form.SetFormFind(&formFind);
+    form.CalendarControl1->SetSelectedDate(EncodeDate(2024, 1, 1));
+    form.GoToNow->trigger(); // today's list, whatever it holds
+    form.CalendarControl1->MouseClick(form.CalendarControl1, EncodeDate(2024, 12, 25));
+    ASSERT_EQ(form.ListBox1->count(), 1);
+
+    QString error;
+    WhenModalOpens([&](QWidget* dialog) {
+        WhenModalOpens([&](QWidget* box) {
+            error = qobject_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    form.FindSaint->trigger();
+    EXPECT_EQ(error, "Bad data in date [03.17.], row [1] -> returned only [3] columns of expected 10");
+    ASSERT_EQ(form.ListBox1->count(), 1) << "the list keeps what it showed";
+    EXPECT_EQ(form.ListBox1->item(0)->text(), "Anastasia - 25.12");
+
+    QString message;
+    WhenModalOpens([&](QWidget* dialog) {
+        WhenModalOpens([&](QWidget* box) {
+            message = qobject_cast<QMessageBox*>(box)->text();
+            box->close();
+        });
+        dialog->findChild<QPushButton*>("Button1")->click();
+    });
+    form.FindSaint->trigger();
+    EXPECT_EQ(message, "3 entries found.") << "the second search no longer meets the bad row";
+}
