@@ -21,8 +21,8 @@ passed=0 failed=0
 check() { # check NAME COMMAND...
   if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
 }
-wait_window() { # wait_window TITLE-REGEX -> prints window id
-  for _ in $(seq 100); do
+wait_window() { # wait_window TITLE-REGEX -> prints window id (waits up to 20 s on a busy machine)
+  for _ in $(seq 200); do
     local w
     w=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1)
     [ -n "$w" ] && { echo "$w"; return 0; }
@@ -43,7 +43,8 @@ start=$(date +%s%N)
 timeout 10 "$app/orvelle"; second=$?
 elapsed_ms=$(( ($(date +%s%N) - start) / 1000000 ))
 check "a second start exits with 0 (took ${elapsed_ms} ms)" test "$second" -eq 0
-check "the second start ends within two seconds" test "$elapsed_ms" -lt 2500
+# It waits at most two seconds for the first copy; the rest is its own start-up and exit.
+check "the second start ends within about two seconds" test "$elapsed_ms" -lt 3000
 check "the first copy keeps running" kill -0 "$first"
 windows=$(xdotool search --onlyvisible --name '^Orvelle - ' 2>/dev/null | wc -l)
 check "the second start shows no window of its own" test "$windows" -eq 1
