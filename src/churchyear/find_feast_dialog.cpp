@@ -2,6 +2,7 @@
 
 #include "churchyear/feasts.h"
 #include "common/exception.h"
+#include "common/qt_bridge.h"
 
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -16,13 +17,6 @@
 namespace orvelle {
 
 namespace {
-
-// Positions are in the dialog's client area; children of a group box are shifted into it.
-void Place(QWidget* w, int left, int top, int width, int height)
-{
-    const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
-    w->setGeometry(QRect(left, top, width, height).translated(-origin));
-}
 
 constexpr int kColumnLefts[4] = {23, 143, 247, 343};
 constexpr int kRowTops[4] = {32, 64, 96, 128};
@@ -51,13 +45,11 @@ TFind_Feast::TFind_Feast(QWidget* parent)
     setObjectName("Find_Feast");
     setWindowTitle("Find Feast...");
     setFixedSize(523, 305);
-    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(DialogFont());
 
     RadioGroup1 = new QGroupBox("Select a feast :", this);
     RadioGroup1->setObjectName("RadioGroup1");
-    Place(RadioGroup1, 8, 8, 505, 153);
+    PlaceInClientArea(RadioGroup1, 8, 8, 505, 153);
     // Four columns of four, filled column by column.
     for (int i = 0; i < kFeastCount; ++i) {
         auto* button = new QRadioButton(kFeastCaptions[i], RadioGroup1);
@@ -69,7 +61,7 @@ TFind_Feast::TFind_Feast(QWidget* parent)
 
     GroupBox1 = new QGroupBox("Select a year :", this);
     GroupBox1->setObjectName("GroupBox1");
-    Place(GroupBox1, 8, 168, 505, 89);
+    PlaceInClientArea(GroupBox1, 8, 168, 505, 89);
     // One spin box stands for the year box and its arrows; the year can only be stepped.
     UpDown1 = new QSpinBox(GroupBox1);
     UpDown1->setObjectName("UpDown1");
@@ -84,16 +76,16 @@ TFind_Feast::TFind_Feast(QWidget* parent)
     auto* Edit1 = UpDown1->findChild<QLineEdit*>();
     Edit1->setObjectName("Edit1");
     Edit1->setReadOnly(true);
-    Place(UpDown1, 200, 200, 97 + 24, 26);
+    PlaceInClientArea(UpDown1, 200, 200, 97 + 24, 26);
 
     Button1 = new QPushButton("Compute !", this);
     Button1->setObjectName("Button1");
     Button1->setAutoDefault(false);
-    Place(Button1, 432, 272, 75, 25);
+    PlaceInClientArea(Button1, 432, 272, 75, 25);
     Button2 = new QPushButton("Cancel", this);
     Button2->setObjectName("Button2");
     Button2->setAutoDefault(false);
-    Place(Button2, 8, 272, 75, 25);
+    PlaceInClientArea(Button2, 8, 272, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TFind_Feast::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFind_Feast::Button2Click);
 }
@@ -118,7 +110,7 @@ void TFind_Feast::FitFeastCaptions()
     for (int i = 0; i < kFeastCount; ++i) {
         const int documentedWidth = (i == 13 || i == 14) ? 154 : 113;
         const int width = std::max(documentedWidth, CaptionWidth(RadioButtons[i]));
-        Place(RadioButtons[i], kColumnLefts[i / 4], kRowTops[i % 4], width, 17);
+        PlaceInClientArea(RadioButtons[i], kColumnLefts[i / 4], kRowTops[i % 4], width, 17);
     }
 }
 

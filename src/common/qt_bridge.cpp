@@ -5,10 +5,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDateTime>
+#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QWidget>
 #include <cmath>
 
 namespace orvelle {
@@ -29,6 +31,19 @@ TDateTime FromQDate(const QDate& date)
 TDateTime FromQDateTime(const QDateTime& dateTime)
 {
     return FromQDate(dateTime.date()) + dateTime.time().msecsSinceStartOfDay() / 86400000.0;
+}
+
+void PlaceInClientArea(QWidget* w, int left, int top, int width, int height)
+{
+    const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
+    w->setGeometry(QRect(left, top, width, height).translated(-origin));
+}
+
+QFont DialogFont()
+{
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setPointSize(8);
+    return font;
 }
 
 QString FromFileBytes(const std::string& bytes)

@@ -3,6 +3,7 @@
 #include "common/date.h"
 
 #include <QDate>
+#include <QFont>
 #include <QString>
 #include <exception>
 #include <string>
@@ -14,6 +15,11 @@ namespace orvelle {
 QDate ToQDate(TDateTime date);
 TDateTime FromQDate(const QDate& date);
 TDateTime FromQDateTime(const QDateTime& dateTime);
+
+// Puts a control at a rectangle given in its window's client area, wherever its parent is.
+void PlaceInClientArea(QWidget* w, int left, int top, int width, int height);
+// The dialogs' font: the platform's sans serif at 8 points.
+QFont DialogFont();
 
 // Saints file bytes as text: UTF-8 when valid, else Windows-1252.
 QString FromFileBytes(const std::string& bytes);

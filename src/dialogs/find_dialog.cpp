@@ -15,13 +15,6 @@ namespace orvelle {
 
 namespace {
 
-// Positions are in the dialog's client area; children of a group box are shifted into it.
-void Place(QWidget* w, int left, int top, int width, int height)
-{
-    const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
-    w->setGeometry(QRect(left, top, width, height).translated(-origin));
-}
-
 // Tab leaves the picker for the next control, as the tab order says; the arrow keys still move
 // between its day, month and year.
 class TDatePicker : public QDateEdit {
@@ -49,9 +42,7 @@ TFormFind::TFormFind(QWidget* parent)
     setWindowTitle("Find");
     setFixedSize(273, 218);
     move(333, 452);
-    QFont dialogFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    dialogFont.setPointSize(8);
-    setFont(dialogFont);
+    setFont(DialogFont());
 
     // Created in tab order: the buttons first, then the criteria from top to bottom.
     Button1 = new QPushButton("OK", this);
@@ -60,32 +51,32 @@ TFormFind::TFormFind(QWidget* parent)
     Button2->setObjectName("Button2");
     for (QPushButton* b : {Button1, Button2})
         b->setAutoDefault(false); // Enter belongs to the two text boxes
-    Place(Button1, 104, 184, 75, 25);
-    Place(Button2, 184, 184, 75, 25);
+    PlaceInClientArea(Button1, 104, 184, 75, 25);
+    PlaceInClientArea(Button2, 184, 184, 75, 25);
 
     GroupBox1 = MakeGroup(this, "GroupBox1", "Name");
-    Place(GroupBox1, 8, 8, 257, 49);
+    PlaceInClientArea(GroupBox1, 8, 8, 257, 49);
     GroupBox2 = MakeGroup(this, "GroupBox2", "Date");
-    Place(GroupBox2, 8, 64, 257, 49);
+    PlaceInClientArea(GroupBox2, 8, 64, 257, 49);
     GroupBox3 = MakeGroup(this, "GroupBox3", "Profile");
-    Place(GroupBox3, 8, 120, 257, 49);
+    PlaceInClientArea(GroupBox3, 8, 120, 257, 49);
 
     Edit1 = new QLineEdit(this);
     Edit1->setObjectName("Edit1");
-    Place(Edit1, 16, 24, 233, 21);
+    PlaceInClientArea(Edit1, 16, 24, 233, 21);
 
     DateTimePicker1 = new TDatePicker(QDate(2006, 8, 24), GroupBox2);
     DateTimePicker1->setObjectName("DateTimePicker1");
     DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DateTimePicker1->setCalendarPopup(true);
-    Place(DateTimePicker1, 40, 80, 209, 21);
+    PlaceInClientArea(DateTimePicker1, 40, 80, 209, 21);
     CheckBox1 = new QCheckBox(GroupBox2);
     CheckBox1->setObjectName("CheckBox1");
-    Place(CheckBox1, 16, 80, 17, 17);
+    PlaceInClientArea(CheckBox1, 16, 80, 17, 17);
 
     Edit2 = new QLineEdit(this);
     Edit2->setObjectName("Edit2");
-    Place(Edit2, 16, 136, 233, 21);
+    PlaceInClientArea(Edit2, 16, 136, 233, 21);
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Edit1);
