@@ -38,30 +38,26 @@ int main(int argc, char** argv)
 
     THiddenForm hiddenForm;
 
-    auto* form1 = new TForm1;
-    form1->setAttribute(Qt::WA_DeleteOnClose, false);
-    form1->FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
-    QObject::connect(&instance, &SingleInstance::ActivationRequested, form1, &TForm1::Activate);
+    TForm1 form1;
+    form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
+    QObject::connect(&instance, &SingleInstance::ActivationRequested, &form1, &TForm1::Activate);
     // Log-off and system shutdown always end the program, whatever the tray setting.
-    QObject::connect(&app, &QGuiApplication::commitDataRequest, form1,
-                     [form1](QSessionManager&) { form1->ShutdownRequested = true; });
+    QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
+                     [&form1](QSessionManager&) { form1.ShutdownRequested = true; });
 
-    form1->setWindowTitle(QString("Orvelle - ") + kHomePage);
+    form1.setWindowTitle(QString("Orvelle - ") + kHomePage);
 
-    auto* dayInfo = new TDayInfo;
-    form1->SetDayInfo(dayInfo);
-    auto* formFind = new TFormFind;
-    form1->SetFormFind(formFind);
+    TDayInfo dayInfo;
+    form1.SetDayInfo(&dayInfo);
+    TFormFind formFind;
+    form1.SetFormFind(&formFind);
 
-    CentreOnScreen(form1);
-    if (!form1->MinimizeToTray())
-        form1->show();
+    CentreOnScreen(&form1);
+    if (!form1.MinimizeToTray())
+        form1.show();
 
     // The main window closing ends the loop; hiding it to the tray does not.
-    QObject::connect(form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
     const int code = app.exec();
-    delete dayInfo;
-    delete formFind;
-    delete form1;
     return code;
 }

@@ -22,10 +22,8 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QToolBar>
-#include <cmath>
 
 namespace orvelle {
 
