@@ -118,6 +118,13 @@ bool TFormFind::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
+// Users open the dialog to type a name: the name box has the focus, whatever the tab order.
+void TFormFind::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    Edit1->setFocus(Qt::OtherFocusReason);
+}
+
 void TFormFind::Button1Click()
 {
     accept();

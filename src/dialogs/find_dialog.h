@@ -26,6 +26,7 @@ class TFormFind : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private slots:
     void Button1Click();

@@ -150,3 +150,11 @@ TEST(FindDialog, ExecReturnsOkOrCancelAndTheCriteriaStay)
     EXPECT_EQ(d.GetSearchProfile(), "martyr");
     EXPECT_EQ(d.GetSearchDate(), EncodeDate(2006, 8, 24));
 }
+
+TEST(FindDialog, NameBoxHasTheFocusWhenOpened)
+{
+    TFormFind d;
+    d.show();
+    QApplication::setActiveWindow(&d);
+    EXPECT_EQ(QApplication::focusWidget(), d.findChild<QLineEdit*>("Edit1"));
+}
