@@ -37,46 +37,26 @@ TDateTime FirstSundayOfAdvent(int year)
 
 } // namespace
 
+// First and last day of each feast counted from Easter Sunday; Baptism (0) and Advent (15) are
+// found by their weekday searches instead.
+constexpr struct {
+    int first, last;
+} kEasterOffsets[kFeastCount] = {{0, 0},   {-47, -47}, {-46, -46}, {-46, 0}, {-7, 0},  {-7, -7},
+                                 {-3, -3}, {-2, -2},   {0, 0},     {7, 7},   {39, 39}, {49, 49},
+                                 {60, 60}, {68, 68},   {69, 69},   {0, 0}};
+
 TFeastRange ComputeFeast(int feast, int year)
 {
     const TDateTime E = EasterDate(year);
-    auto oneDay = [](TDateTime d) { return TFeastRange{d, d}; };
-    switch (feast) {
-    case 0:
-        return oneDay(BaptismOfTheLord(year));
-    case 1:
-        return oneDay(IncDay(E, -47));
-    case 2:
-        return oneDay(IncDay(E, -46));
-    case 3:
-        return {IncDay(E, -46), E};
-    case 4:
-        return {IncDay(E, -7), E};
-    case 5:
-        return oneDay(IncDay(E, -7));
-    case 6:
-        return oneDay(IncDay(E, -3));
-    case 7:
-        return oneDay(IncDay(E, -2));
-    case 8:
-        return oneDay(E);
-    case 9:
-        return oneDay(IncDay(E, 7));
-    case 10:
-        return oneDay(IncDay(E, 39));
-    case 11:
-        return oneDay(IncDay(E, 49));
-    case 12:
-        return oneDay(IncDay(E, 60));
-    case 13:
-        return oneDay(IncDay(E, 68));
-    case 14:
-        return oneDay(IncDay(E, 69));
-    case 15:
-        return {FirstSundayOfAdvent(year), EncodeDate(year, 12, 25)};
-    default:
+    if (feast < 0 || feast >= kFeastCount)
         throw Exception("Unknown feast.");
+    if (feast == 0) {
+        const TDateTime baptism = BaptismOfTheLord(year);
+        return {baptism, baptism};
     }
+    if (feast == 15)
+        return {FirstSundayOfAdvent(year), EncodeDate(year, 12, 25)};
+    return {IncDay(E, kEasterOffsets[feast].first), IncDay(E, kEasterOffsets[feast].last)};
 }
 
 } // namespace orvelle
