@@ -3,8 +3,14 @@
 #include "app/hidden_form.h"
 #include "app/icons.h"
 #include "app/main_window.h"
+#include "common/application_title.h"
 #include "common/clock.h"
+#include "common/qt_bridge.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/info_box.h"
+#include "dialogs/license_window.h"
+#include "dialogs/splash.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
@@ -12,20 +18,9 @@
 
 #include <QDir>
 #include <QGuiApplication>
-#include <QScreen>
 #include <QSessionManager>
 
 using namespace orvelle;
-
-namespace {
-constexpr char kHomePage[] = "www.orvelle.org";
-
-void CentreOnScreen(QWidget* w)
-{
-    if (QScreen* screen = QGuiApplication::primaryScreen())
-        w->move(screen->availableGeometry().center() - w->rect().center());
-}
-} // namespace
 
 int main(int argc, char** argv)
 {
@@ -40,6 +35,8 @@ int main(int argc, char** argv)
     QuitOnTerminateSignal();
 
     THiddenForm hiddenForm;
+    auto splash = std::make_unique<TForm2>();
+    splash->ShowNow();
 
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
@@ -53,16 +50,25 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
                      [&form1](QSessionManager&) { form1.ShutdownRequested = true; });
 
+    TForm5 form5;
+    form1.SetForm5(&form5);
+
     form1.setWindowTitle(QString("Orvelle - ") + kHomePage);
 
     TDayInfo dayInfo;
     form1.SetDayInfo(&dayInfo);
     TFormFind formFind;
     form1.SetFormFind(&formFind);
+    TFrmAbout frmAbout;
+    form1.SetFrmAbout(&frmAbout);
+    splash.reset();
+
+    const bool clickedAway = form1.DisplayInfoAtStartup() && RunInfoBox(*form1.SaintsData(), clock.Now());
 
     CentreOnScreen(&form1);
-    // With the tray setting on the program starts in the tray, unless there is no tray to start in.
-    if (!form1.HidesToTray())
+    // With the tray setting on the program starts in the tray, unless there is no tray to start in
+    // or the user clicked the info box away.
+    if (!form1.HidesToTray() || clickedAway)
         form1.show();
 
     // The main window closing ends the loop; hiding it to the tray does not.

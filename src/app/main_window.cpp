@@ -11,7 +11,9 @@
 #include "common/modal.h"
 #include "common/error_box.h"
 #include "common/qt_bridge.h"
+#include "dialogs/about_dialog.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/license_window.h"
 #include "views/commnos_frame.h"
 #include "views/day_info.h"
 #include "views/saint_views.h"
@@ -182,6 +184,9 @@ void TForm1::CreateActions()
     Bind(GoToNow, &TForm1::GoToNowExecute);
     Bind(RestoreApp, &TForm1::RestoreAppExecute);
     Bind(Options, &TForm1::OptionsExecute);
+    Bind(About, &TForm1::AboutExecute);
+    Bind(ShowLicense, &TForm1::ShowLicenseExecute);
+    Bind(VisitHomePage, &TForm1::VisitHomePageExecute);
 }
 
 void TForm1::Bind(QAction* command, void (TForm1::*execute)())
@@ -324,6 +329,24 @@ void TForm1::RestoreAppExecute()
     showNormal();
     raise();
     activateWindow();
+}
+
+void TForm1::AboutExecute()
+{
+    if (FFrmAbout)
+        ExecModal(*FFrmAbout);
+}
+
+void TForm1::ShowLicenseExecute()
+{
+    // Refusing the agreement ends the program, even when it would otherwise stay in the tray.
+    if (FForm5 && ExecModal(*FForm5) != QDialog::Accepted)
+        ShutdownExecute();
+}
+
+void TForm1::VisitHomePageExecute()
+{
+    OpenHomePage();
 }
 
 void TForm1::SetDayInfo(TDayInfo* dayInfo)

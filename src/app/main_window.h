@@ -28,6 +28,8 @@ class TDayInfo;
 class TFind_Feast;
 class TFrmOptions;
 class TFormFind;
+class TForm5;
+class TFrmAbout;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -40,6 +42,8 @@ class TForm1 : public QWidget {
     // Windows created later in start-up that the commands use.
     void SetDayInfo(TDayInfo* dayInfo);
     void SetFormFind(TFormFind* formFind) { FFormFind = formFind; }
+    void SetForm5(TForm5* form5) { FForm5 = form5; }
+    void SetFrmAbout(TFrmAbout* frmAbout) { FFrmAbout = frmAbout; }
 
     TSaintsData* SaintsData() const { return FSaintsData.get(); }
     TFind_Feast* Find_Feast() const { return FFind_Feast; }
@@ -91,6 +95,9 @@ class TForm1 : public QWidget {
     void FindSaintExecute();
     void OptionsExecute();
     void RestoreAppExecute();
+    void AboutExecute();
+    void ShowLicenseExecute();
+    void VisitHomePageExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
     void ListBox1Click();
@@ -124,6 +131,8 @@ class TForm1 : public QWidget {
     TFind_Feast* FFind_Feast = nullptr;
     TDayInfo* FDayInfo = nullptr;
     TFormFind* FFormFind = nullptr;
+    TForm5* FForm5 = nullptr;
+    TFrmAbout* FFrmAbout = nullptr;
     bool FFilling = false;
 };
 

@@ -4,6 +4,8 @@
 
 #include <QDateTime>
 #include <QFontDatabase>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QWidget>
 #include <algorithm>
 #include <cmath>
@@ -38,6 +40,12 @@ void PlaceInClientArea(QWidget* w, int left, int top, int width, int height)
 {
     const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
     w->setGeometry(QRect(left, top, width, height).translated(-origin));
+}
+
+void CentreOnScreen(QWidget* w)
+{
+    if (QScreen* screen = QGuiApplication::primaryScreen())
+        w->move(screen->availableGeometry().center() - w->rect().center());
 }
 
 QFont DialogFont()

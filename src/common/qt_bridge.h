@@ -19,6 +19,8 @@ QDateTime ToQDateTime(TDateTime dateTime);
 
 // Puts a control at a rectangle given in its window's client area, wherever its parent is.
 void PlaceInClientArea(QWidget* w, int left, int top, int width, int height);
+// Centres a window on the primary screen's work area.
+void CentreOnScreen(QWidget* w);
 // The dialogs' font: the platform's sans serif at 8 points.
 QFont DialogFont();
 

@@ -1,0 +1,62 @@
+#include "dialogs/license_window.h"
+
+#include "common/qt_bridge.h"
+
+#include <QFile>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace orvelle {
+
+TForm5::TForm5(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint)
+{
+    setObjectName("Form5");
+    setWindowTitle("License");
+    setFixedSize(379, 336);
+    setFont(DialogFont());
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName("Memo1");
+    Memo1->setGeometry(8, 8, 361, 289);
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    QFile text(":/license.txt");
+    if (text.open(QIODevice::ReadOnly | QIODevice::Text))
+        Memo1->setPlainText(QString::fromUtf8(text.readAll()));
+
+    Button1 = new QPushButton("I Agree!", this);
+    Button1->setObjectName("Button1");
+    Button1->setGeometry(296, 304, 75, 25);
+    Button2 = new QPushButton("I Disagree!", this);
+    Button2->setObjectName("Button2");
+    Button2->setGeometry(8, 304, 75, 25);
+    // Neither is a default button: Enter presses only the focused one.
+    for (QPushButton* b : {Button1, Button2})
+        b->setAutoDefault(false);
+    setTabOrder(Memo1, Button1);
+    setTabOrder(Button1, Button2);
+    connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &TForm5::Button2Click);
+}
+
+void TForm5::Button1Click()
+{
+    accept();
+}
+
+void TForm5::Button2Click()
+{
+    reject();
+}
+
+void TForm5::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return; // no cancel key: only a button or the close box answers
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace orvelle
