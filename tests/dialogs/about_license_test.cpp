@@ -101,17 +101,15 @@ TEST_F(HelpMenu, TheAgreementWindowHoldsTheTextAndTwoPlainButtons)
     EXPECT_TRUE(text->isReadOnly());
     EXPECT_EQ(text->geometry(), QRect(8, 8, 361, 289));
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    const int lines = text->document()->blockCount();
-    EXPECT_GE(lines, 25);
-    EXPECT_LE(lines, 40);
-    EXPECT_TRUE(text->toPlainText().contains("Orvelle"));
+    EXPECT_TRUE(text->toPlainText().contains("\"I Disagree!\"")) << "the text says what refusing does";
     auto* agree = Child<QPushButton>(license, "Button1");
     auto* disagree = Child<QPushButton>(license, "Button2");
     EXPECT_EQ(agree->text(), "I Agree!");
     EXPECT_EQ(disagree->text(), "I Disagree!");
     EXPECT_EQ(agree->geometry(), QRect(296, 304, 75, 25));
     EXPECT_EQ(disagree->geometry(), QRect(8, 304, 75, 25));
-    EXPECT_FALSE(agree->isDefault() || agree->autoDefault() || disagree->isDefault() || disagree->autoDefault());
+    EXPECT_FALSE(agree->isDefault() || agree->autoDefault() || disagree->isDefault() ||
+                 disagree->autoDefault());
     EXPECT_EQ(NextTabStop(text), agree);
     EXPECT_EQ(NextTabStop(agree), disagree);
 }
@@ -138,7 +136,8 @@ TEST_F(HelpMenu, RefusingEndsTheProgramEvenWithTheTraySettingOn)
         const char* what;
         void (*answer)(QDialog&);
     } const cases[] = {
-        {"I Disagree!", [](QDialog& d) { QTest::mouseClick(Child<QPushButton>(d, "Button2"), Qt::LeftButton); }},
+        {"I Disagree!",
+         [](QDialog& d) { QTest::mouseClick(Child<QPushButton>(d, "Button2"), Qt::LeftButton); }},
         {"the close box", [](QDialog& d) { d.close(); }},
     };
     for (const auto& c : cases) {

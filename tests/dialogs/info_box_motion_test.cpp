@@ -162,7 +162,7 @@ TEST(InfoBoxMotion, TheWorkAreaIsReadAtEveryStep)
 {
     Box box;
     box.Show();
-    box.Ticks(4); // at 964
+    box.Ticks(4);         // at 964
     box.area.Right = 990; // a task bar appears at the right
     EXPECT_EQ(box.Run(), 5) << "one more tick than on the free screen";
     EXPECT_EQ(box.m.Left(), 990 - W) << "at rest against the task bar, inside the work area";

@@ -1,7 +1,6 @@
-#include "dialogs/info_box.h"
-
 #include "app/main_window_fixture.h"
 #include "common/date.h"
+#include "dialogs/info_box.h"
 
 #include <QGuiApplication>
 #include <QScreen>

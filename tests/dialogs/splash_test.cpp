@@ -1,6 +1,5 @@
-#include "dialogs/splash.h"
-
 #include "common/error_box.h"
+#include "dialogs/splash.h"
 #include "dialogs/splash_shape.h"
 #include "gui/modal.h"
 
@@ -47,8 +46,8 @@ TEST(Splash, TheWindowKeepsOnlyTheDisc)
     TForm2 splash;
     const QRegion shape = splash.mask();
     EXPECT_TRUE(shape.contains(QPoint(240, 240)));
-    for (const QPoint outside : {QPoint(0, 0), QPoint(478, 0), QPoint(0, 478), QPoint(478, 478), QPoint(240, 481),
-                                 QPoint(480, 240)})
+    for (const QPoint outside :
+         {QPoint(0, 0), QPoint(478, 0), QPoint(0, 478), QPoint(478, 478), QPoint(240, 481), QPoint(480, 240)})
         EXPECT_FALSE(shape.contains(outside)) << outside.x() << "," << outside.y() << " is cut away";
     // The picture is drawn one pixel to the left: so is the shape, and the disc's edges stay on it.
     EXPECT_TRUE(shape.contains(QPoint(0, 240)));

@@ -102,7 +102,9 @@ void QuitOnTerminateSignal()
     if (gSignalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QCoreApplication::quit(); });
+    // exit() rather than quit(): it also ends a modal window's loop during start-up, before the main
+    // loop runs. The byte is left unread, so every later loop ends too, until the main one has.
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QCoreApplication::exit(0); });
     struct sigaction sa {};
     sa.sa_handler = OnSignal;
     sigemptyset(&sa.sa_mask);
