@@ -4,6 +4,7 @@
 
 #include <QDate>
 #include <QFont>
+#include <QMessageBox>
 #include <QString>
 #include <exception>
 #include <string>
@@ -24,6 +25,16 @@ QFont DialogFont();
 // Saints file bytes as text: UTF-8 when valid, else Windows-1252.
 QString FromFileBytes(const std::string& bytes);
 
+// A message box whose text Ctrl+C copies on every platform, so a path or a count can be pasted.
+class TMessageBox : public QMessageBox {
+    Q_OBJECT
+  public:
+    using QMessageBox::QMessageBox;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
 // The standard error box: caption = application title, text = the message; the program goes on.
 void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
 void ShowErrorBox(const std::exception& error, QWidget* parent = nullptr);
@@ -38,6 +49,8 @@ template <typename F> void Guarded(QWidget* parent, F&& work)
 }
 
 // For paint handlers and other places where a modal box must not open: shows it after the event.
-void QueueErrorBox(const QString& message);
+// A widget whose painting failed is given as `repaint`: it is drawn again in full once the box
+// closes, since the failed painting left it half drawn.
+void QueueErrorBox(const QString& message, QWidget* repaint = nullptr);
 
 } // namespace orvelle
