@@ -1,3 +1,4 @@
+#include "churchyear/find_feast_dialog.h"
 #include "gui/modal.h"
 #include "main_window_fixture.h"
 #include "views/commnos_frame.h"
@@ -5,6 +6,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -12,9 +15,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolTip>
 
 using namespace orvelle;
 using namespace orvelle::test;
@@ -47,6 +53,8 @@ TEST_F(MainWindowTest, MonthAndYearFallBackToTheMonthsLastDay)
         {"year up", [&] { form->UpDown1->stepUp(); }, "2025-02-28"},
         {"year down", [&] { form->UpDown1->stepDown(); }, "2024-02-28"},
         {"Up key in the year field", [&] { QTest::keyClick(form->UpDown1, Qt::Key_Up); }, "2025-02-28"},
+        {"Page Up steps one year", [&] { QTest::keyClick(form->UpDown1, Qt::Key_PageUp); }, "2026-02-28"},
+        {"Page Down steps one year", [&] { QTest::keyClick(form->UpDown1, Qt::Key_PageDown); }, "2025-02-28"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -119,6 +127,7 @@ TEST_F(MainWindowTest, CommandsFollowTheList)
     ClickDay(4); // no saints in the file on 4 July
     EXPECT_TRUE(ListTexts().isEmpty());
     EXPECT_FALSE(form->SaintInfo->isEnabled());
+    EXPECT_FALSE(form->Button1->isEnabled()) << "the Info button follows its command";
     EXPECT_FALSE(form->Print->isEnabled());
     EXPECT_FALSE(form->TCommnosFrame1->CopyAll->isEnabled());
     EXPECT_FALSE(form->TCommnosFrame1->Action1->isEnabled());
@@ -127,8 +136,10 @@ TEST_F(MainWindowTest, CommandsFollowTheList)
     ClickDay(25);
     EXPECT_TRUE(form->Print->isEnabled());
     EXPECT_FALSE(form->SaintInfo->isEnabled()) << "nothing chosen yet";
+    EXPECT_FALSE(form->Button1->isEnabled());
     form->ListBox1->setCurrentRow(1);
     EXPECT_TRUE(form->SaintInfo->isEnabled());
+    EXPECT_TRUE(form->Button1->isEnabled());
     EXPECT_TRUE(form->TCommnosFrame1->CopyAll->isEnabled());
     EXPECT_TRUE(form->TCommnosFrame1->Action1->isEnabled());
     QStringList menu;
@@ -191,6 +202,8 @@ TEST_F(MainWindowTest, InfoShowsTheDetailsWithTheirCharacterFormats)
     }
     EXPECT_EQ(dayInfo->RichEdit1->textCursor().position(), 0);
     EXPECT_EQ(dayInfo->Saint(), RecordOf(form->ListBox1->item(2)));
+    QTest::keyClick(dayInfo->RichEdit1, Qt::Key_Escape);
+    EXPECT_TRUE(dayInfo->isVisible()) << "Esc does not close it; its Close button does";
 }
 
 TEST_F(MainWindowTest, SaintOfTheTwentyNinthInACommonYearGoesToThe28th)
@@ -245,4 +258,91 @@ TEST_F(MainWindowTest, CloseEndsTheProgramUnlessShutdownIsNeeded)
     form->Shutdown->trigger();
     EXPECT_TRUE(closed);
     EXPECT_TRUE(form->ShutdownRequested);
+}
+
+TEST_F(MainWindowTest, ListRowsAndMonthItemsHaveTheirDesignedHeight)
+{
+    for (int m = 0; m < 12; ++m)
+        EXPECT_EQ(form->ComboBox1->view()->sizeHintForRow(m), 18) << m;
+    Select(2024, 12, 1);
+    ClickDay(25);
+    EXPECT_EQ(form->ListBox1->sizeHintForRow(0), 18);
+}
+
+TEST_F(MainWindowTest, ALongLineKeepsItsDayShowsWhollyAsATooltipAndCopiesWhole)
+{
+    const std::string longName = "Saints Andrew Kim Tae-gon, Paul Chong Ha-sang and their many Companions";
+    const TSaintList day = {SaintRecordOf(longName), SaintRecordOf("Eustace")};
+    FillSaintList(form->ListBox1, &day);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QListWidget* list = form->ListBox1;
+    const QString whole = QString::fromStdString(longName) + " - 20.09";
+    ASSERT_EQ(ListTexts(), (QStringList{"Eustace - 20.09", whole}));
+
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << "nothing to scroll sideways";
+    EXPECT_LE(list->visualItemRect(list->item(1)).right(), list->viewport()->width());
+
+    const auto tooltip = [&](int row) {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QHelpEvent e(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(list->viewport(), &e);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tooltip(0), "") << "a line that fits has no tooltip";
+    EXPECT_EQ(tooltip(1), whole);
+    QToolTip::hideText();
+
+    list->setCurrentRow(1);
+    form->TCommnosFrame1->CopyAll->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), whole);
+}
+
+TEST_F(MainWindowTest, ActivationBringsTheOpenDialogForwardWithTheWindow)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // The windows in the order they are raised: the last one raised is on top.
+    struct RaiseLog : QObject {
+        QList<QObject*> raised;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::ZOrderChange)
+                raised << o;
+            return false;
+        }
+    } log;
+    QWidget* active = nullptr;
+    WhenModalOpens([&](QWidget* dialog) {
+        form->installEventFilter(&log);
+        dialog->installEventFilter(&log);
+        form->Activate(); // what a second start of the program asks for
+        active = QApplication::activeWindow();
+        dialog->removeEventFilter(&log);
+        dialog->findChild<QPushButton*>("Button2")->click();
+    });
+    form->FindFeasts->trigger();
+    ASSERT_FALSE(log.raised.isEmpty());
+    EXPECT_EQ(log.raised.first(), form.get()) << "the main window comes forward";
+    EXPECT_EQ(log.raised.last(), form->Find_Feast()) << "and its dialog over it";
+    EXPECT_EQ(active, form->Find_Feast());
+}
+
+TEST(MainWindowStartUp, AnErrorBoxBeforeTheWindowIsShownIsCentredOnTheScreen)
+{
+    TForm1 form;
+    QRect box;
+    QString text;
+    WhenModalOpens([&](QWidget* w) {
+        box = w->frameGeometry();
+        text = qobject_cast<QMessageBox*>(w)->text();
+        w->close();
+    });
+    form.FormCreate("/nonexistent/dir/saints_out.csv");
+    EXPECT_EQ(text, "Could not open file [/nonexistent/dir/saints_out.csv]");
+    // Qt keeps room for a window frame of up to 10 by 40 pixels above and left of the box.
+    const QPoint offset = box.center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 12) << box.x();
+    EXPECT_LE(std::abs(offset.y()), 42) << box.y();
 }
