@@ -37,8 +37,8 @@ int CaptionWidth(const QRadioButton* button)
 } // namespace
 
 TFind_Feast::TFind_Feast(QWidget* parent)
-    : TNoCancelDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("Find_Feast");
     setWindowTitle("Find Feast...");

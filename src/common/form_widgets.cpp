@@ -98,9 +98,8 @@ QSize TRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option, const QMo
 void BindToCommand(QAbstractButton* button, QAction* command)
 {
     button->setEnabled(command->isEnabled());
-    QObject::connect(command, &QAction::changed, button, [button, command] {
-        button->setEnabled(command->isEnabled());
-    });
+    QObject::connect(command, &QAction::changed, button,
+                     [button, command] { button->setEnabled(command->isEnabled()); });
     QObject::connect(button, &QAbstractButton::clicked, command, &QAction::trigger);
 }
 

@@ -69,7 +69,7 @@ void ShowErrorBox(const QString& message, QWidget* parent)
     if (parent && !parent->window()->isVisible())
         parent = nullptr;
     TMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
-                 parent);
+                    parent);
     box.exec();
 }
 

@@ -8,9 +8,9 @@
 #include <QHelpEvent>
 #include <QListWidget>
 #include <QStyle>
-#include <QToolTip>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace orvelle {
 
@@ -87,8 +87,8 @@ void TSaintLineDelegate::initStyleOption(QStyleOptionViewItem* option, const QMo
         option->text = FitSaintLine(option->text, option->fontMetrics, TextWidth(*option));
 }
 
-bool TSaintLineDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
-                                   const QModelIndex& index)
+bool TSaintLineDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index)
 {
     if (event->type() != QEvent::ToolTip)
         return TRowHeightDelegate::helpEvent(event, view, option, index);

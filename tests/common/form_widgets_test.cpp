@@ -116,8 +116,8 @@ TEST(YearUpDown, EveryKeyOrWheelTurnMovesTheYearByOne)
     TYearUpDown year(nullptr);
     EXPECT_EQ(year.value(), 1900);
     const auto wheel = [&](Qt::KeyboardModifiers modifiers, int delta) {
-        QWheelEvent e(QPointF(5, 5), year.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta), Qt::NoButton,
-                      modifiers, Qt::NoScrollPhase, false);
+        QWheelEvent e(QPointF(5, 5), year.mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, delta),
+                      Qt::NoButton, modifiers, Qt::NoScrollPhase, false);
         QCoreApplication::sendEvent(&year, &e);
     };
     struct Case {

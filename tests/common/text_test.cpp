@@ -28,7 +28,8 @@ TEST(Text, ReadableBytesForMessages)
         {"bytes that are no UTF-8", "\xFF\xC3(\xE2\x82", "\\xFF\\xC3(\\xE2\\x82"},
         {"sixty characters fit", std::string(60, 'a'), std::string(60, 'a')},
         {"longer is cut at sixty", std::string(61, 'a'), std::string(60, 'a') + ellipsis},
-        {"a letter counts once", std::string(59, 'a') + "\xC3\xA9\xC3\xA9", std::string(59, 'a') + "\xC3\xA9" + ellipsis},
+        {"a letter counts once", std::string(59, 'a') + "\xC3\xA9\xC3\xA9",
+         std::string(59, 'a') + "\xC3\xA9" + ellipsis},
         {"an escape counts four", std::string(57, 'a') + "\x01", std::string(57, 'a') + ellipsis},
         {"empty", "", ""},
     };
