@@ -2,15 +2,10 @@
 
 #include "common/text.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QFontDatabase>
-#include <QKeyEvent>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace orvelle {
@@ -33,6 +28,12 @@ TDateTime FromQDateTime(const QDateTime& dateTime)
     return FromQDate(dateTime.date()) + dateTime.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
+QDateTime ToQDateTime(TDateTime dateTime)
+{
+    const double seconds = std::round(std::fabs(dateTime - std::trunc(dateTime)) * 86400.0);
+    return QDateTime(ToQDate(dateTime), QTime(0, 0)).addSecs(static_cast<qint64>(std::min(seconds, 86399.0)));
+}
+
 void PlaceInClientArea(QWidget* w, int left, int top, int width, int height)
 {
     const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
@@ -49,42 +50,6 @@ QFont DialogFont()
 QString FromFileBytes(const std::string& bytes)
 {
     return QString::fromStdString(ToUtf8(bytes));
-}
-
-void TMessageBox::keyPressEvent(QKeyEvent* event)
-{
-    if (event->matches(QKeySequence::Copy)) {
-        QGuiApplication::clipboard()->setText(text());
-        return;
-    }
-    QMessageBox::keyPressEvent(event);
-}
-
-void ShowErrorBox(const QString& message, QWidget* parent)
-{
-    if (!parent)
-        parent = QApplication::activeWindow();
-    // Over a window that is not on screen yet (start-up) the box would sit at that window's
-    // corner: centre it on the screen instead.
-    if (parent && !parent->window()->isVisible())
-        parent = nullptr;
-    TMessageBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
-                    parent);
-    box.exec();
-}
-
-void ShowErrorBox(const std::exception& error, QWidget* parent)
-{
-    ShowErrorBox(QString::fromStdString(ToUtf8(error.what())), parent);
-}
-
-void QueueErrorBox(const QString& message, QWidget* repaint)
-{
-    QTimer::singleShot(0, qApp, [message, repaint = QPointer<QWidget>(repaint)] {
-        ShowErrorBox(message);
-        if (repaint)
-            repaint->update();
-    });
 }
 
 } // namespace orvelle
