@@ -120,6 +120,21 @@ start
 expect_box "an empty file" "[$app/saints_out.csv]"
 finish
 
+# SIGTERM while start-up shows a box: the program ends, with 0, instead of hanging on.
+new_app
+: >"$app/saints_out.csv"
+start
+if wait_for has_visible '^Orvelle of Saints$'; then
+  kill -TERM "$pid"
+  if wait_for ended "$pid"; then
+    wait "$pid"; code=$?
+    check "SIGTERM during a start-up box ends the program with 0" test "$code" -eq 0
+  else
+    check "SIGTERM during a start-up box ends the program" false
+  fi
+fi
+finish
+
 new_app
 mkdir "$app/saints_out.csv"
 start
