@@ -5,6 +5,7 @@
 #include "app/main_window.h"
 #include "common/application_title.h"
 #include "common/clock.h"
+#include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/about_dialog.h"
 #include "dialogs/find_dialog.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 using namespace orvelle;
 
@@ -41,7 +43,9 @@ int main(int argc, char** argv)
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
     const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
-    const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
+    const TServices services{*registry, *autostart, clock,
+                             QCoreApplication::applicationFilePath().toStdString(),
+                             &QSystemTrayIcon::isSystemTrayAvailable};
 
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
@@ -73,6 +77,9 @@ int main(int argc, char** argv)
 
     // The main window closing ends the loop; hiding it to the tray does not.
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    // A SIGTERM during start-up ended its boxes; the loop would not hear it any more.
+    if (EndingModalWindows())
+        return 0;
     const int code = app.exec();
     return code;
 }

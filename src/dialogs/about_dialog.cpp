@@ -4,8 +4,6 @@
 #include "common/qt_bridge.h"
 
 #include <QDesktopServices>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -33,16 +31,14 @@ QLabel* ComicLabel(const QString& text, QWidget* parent, const char* name, int x
 } // namespace
 
 TFrmAbout::TFrmAbout(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TNoCancelDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("FrmAbout");
     setWindowTitle("About");
     setFixedSize(312, 146);
     setFont(DialogFont());
 
-    GroupBox1 = new QGroupBox(this);
-    GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(8, 8, 297, 129);
+    GroupBox1 = new TFramedGroup(this, "GroupBox1", "", 8, 8, 297, 129);
 
     Label1 = ComicLabel("Orvelle v1.01", GroupBox1, "Label1", 20, 11, 21);
     Label1->setStyleSheet("color: red;");
@@ -61,7 +57,6 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     Button1 = new QPushButton("OK", GroupBox1);
     Button1->setObjectName("Button1");
     Button1->setGeometry(104, 88, 75, 25);
-    Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TFrmAbout::Button1Click);
 }
 
@@ -83,13 +78,6 @@ bool TFrmAbout::eventFilter(QObject* watched, QEvent* event)
         return true;
     }
     return QDialog::eventFilter(watched, event);
-}
-
-void TFrmAbout::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return; // no cancel key: OK and the close box end the box
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace orvelle

@@ -1,8 +1,7 @@
 #pragma once
 // The About box: the program's name and version and a link to its home page.
-#include <QDialog>
+#include "common/form_widgets.h"
 
-class QGroupBox;
 class QLabel;
 class QPushButton;
 
@@ -11,12 +10,12 @@ namespace orvelle {
 // Opens the home page in the default browser; a failure (no browser) is not reported.
 void OpenHomePage();
 
-class TFrmAbout : public QDialog {
+class TFrmAbout : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TFrmAbout(QWidget* parent = nullptr);
 
-    QGroupBox* GroupBox1;
+    TFramedGroup* GroupBox1;
     QLabel* Label1;
     QLabel* Label2;
     QPushButton* Button1;
@@ -26,7 +25,6 @@ class TFrmAbout : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orvelle

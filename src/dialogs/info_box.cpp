@@ -8,7 +8,6 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTextEdit>
@@ -27,7 +26,7 @@ TRect WorkArea(const QWidget* w)
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : TNoCancelDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint)
 {
     setObjectName("Form3");
@@ -103,7 +102,7 @@ void TForm3::Apply(bool askClose)
 
 void TForm3::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    TNoCancelDialog::showEvent(event);
     if (!event->spontaneous())
         FormShow();
 }
@@ -111,7 +110,7 @@ void TForm3::showEvent(QShowEvent* event)
 void TForm3::closeEvent(QCloseEvent* event)
 {
     if (FormClose())
-        QDialog::closeEvent(event);
+        TNoCancelDialog::closeEvent(event);
     else
         event->ignore();
 }
@@ -122,13 +121,6 @@ void TForm3::mousePressEvent(QMouseEvent* event)
     if (event->button() == Qt::LeftButton && FMotion.LeftClick())
         close();
     event->accept();
-}
-
-void TForm3::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return; // closing goes through the close decision: the close box, a click, the timers
-    QDialog::keyPressEvent(event);
 }
 
 bool RunInfoBox(TSaintsData& saints, TDateTime now)

@@ -4,7 +4,7 @@
 #include "common/date.h"
 #include "dialogs/info_box_motion.h"
 
-#include <QDialog>
+#include "common/form_widgets.h"
 
 class QTextEdit;
 class QTimer;
@@ -13,7 +13,7 @@ namespace orvelle {
 
 class TSaintsData;
 
-class TForm3 : public QDialog {
+class TForm3 : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TForm3(QWidget* parent = nullptr);
@@ -36,7 +36,6 @@ class TForm3 : public QDialog {
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     // Moves the window and runs the timers as the motion says; asks to close when it wants to.

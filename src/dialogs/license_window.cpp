@@ -3,14 +3,13 @@
 #include "common/qt_bridge.h"
 
 #include <QFile>
-#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace orvelle {
 
 TForm5::TForm5(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
                           Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("Form5");
@@ -33,9 +32,6 @@ TForm5::TForm5(QWidget* parent)
     Button2 = new QPushButton("I Disagree!", this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(8, 304, 75, 25);
-    // Neither is a default button: Enter presses only the focused one.
-    for (QPushButton* b : {Button1, Button2})
-        b->setAutoDefault(false);
     setTabOrder(Memo1, Button1);
     setTabOrder(Button1, Button2);
     connect(Button1, &QPushButton::clicked, this, &TForm5::Button1Click);
@@ -50,13 +46,6 @@ void TForm5::Button1Click()
 void TForm5::Button2Click()
 {
     reject();
-}
-
-void TForm5::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return; // no cancel key: only a button or the close box answers
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace orvelle

@@ -1,13 +1,13 @@
 #pragma once
 // The licence agreement: "I Agree!" closes it with OK, "I Disagree!" and the close box with Cancel.
-#include <QDialog>
+#include "common/form_widgets.h"
 
 class QPlainTextEdit;
 class QPushButton;
 
 namespace orvelle {
 
-class TForm5 : public QDialog {
+class TForm5 : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TForm5(QWidget* parent = nullptr);
@@ -18,9 +18,6 @@ class TForm5 : public QDialog {
 
     void Button1Click();
     void Button2Click();
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 } // namespace orvelle

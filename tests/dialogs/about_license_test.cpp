@@ -108,6 +108,7 @@ TEST_F(HelpMenu, TheAgreementWindowHoldsTheTextAndTwoPlainButtons)
     EXPECT_EQ(disagree->text(), "I Disagree!");
     EXPECT_EQ(agree->geometry(), QRect(296, 304, 75, 25));
     EXPECT_EQ(disagree->geometry(), QRect(8, 304, 75, 25));
+    license.ensurePolished();
     EXPECT_FALSE(agree->isDefault() || agree->autoDefault() || disagree->isDefault() ||
                  disagree->autoDefault());
     EXPECT_EQ(NextTabStop(text), agree);

@@ -11,15 +11,10 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-
-exec {xfd}< <(exec Xvfb -displayfd 1 -noreset -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
-read -r -t 20 -u "$xfd" number || { echo "Xvfb did not start"; exit 1; }
-xvfb=$(pgrep -n -x Xvfb -P $$ 2>/dev/null || true)
-export DISPLAY=":$number"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-pids+=($xvfb)
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb || exit 1
 
 passed=0 failed=0
 check() { # check NAME COMMAND...

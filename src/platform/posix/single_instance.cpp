@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "common/modal.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -102,9 +104,12 @@ void QuitOnTerminateSignal()
     if (gSignalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, qApp);
-    // exit() rather than quit(): it also ends a modal window's loop during start-up, before the main
-    // loop runs. The byte is left unread, so every later loop ends too, until the main one has.
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QCoreApplication::exit(0); });
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char c;
+        [[maybe_unused]] auto n = ::read(gSignalPipe[0], &c, 1); // else the notifier fires forever
+        EndModalWindows(); // quit() alone is not heard by a modal box or before the loop runs
+        QCoreApplication::quit();
+    });
     struct sigaction sa {};
     sa.sa_handler = OnSignal;
     sigemptyset(&sa.sa_mask);
