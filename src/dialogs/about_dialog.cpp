@@ -31,7 +31,8 @@ QLabel* ComicLabel(const QString& text, QWidget* parent, const char* name, int x
 } // namespace
 
 TFrmAbout::TFrmAbout(QWidget* parent)
-    : TNoCancelDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : TNoCancelDialog(parent,
+                      Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("FrmAbout");
     setWindowTitle("About");

@@ -26,8 +26,8 @@ TRect WorkArea(const QWidget* w)
 } // namespace
 
 TForm3::TForm3(QWidget* parent)
-    : TNoCancelDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint)
+    : TNoCancelDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                                  Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName("Form3");
     setWindowTitle("Orvelle");

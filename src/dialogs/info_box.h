@@ -2,9 +2,8 @@
 // The start-up info box: the day's saints slide in at the corner of the screen, stay a moment and
 // slide out; a left click sends the box away and asks for the main window.
 #include "common/date.h"
-#include "dialogs/info_box_motion.h"
-
 #include "common/form_widgets.h"
+#include "dialogs/info_box_motion.h"
 
 class QTextEdit;
 class QTimer;

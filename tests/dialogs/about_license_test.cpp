@@ -4,7 +4,6 @@
 #include "dialogs/license_window.h"
 
 #include <QDesktopServices>
-#include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -68,11 +67,8 @@ TEST_F(HelpMenu, AboutShowsTheVersionAndOpensTheHomePageWhileItStays)
 {
     ExpectModal modal("FrmAbout", [&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "About");
-        EXPECT_EQ(d.size(), QSize(312, 146));
-        EXPECT_EQ(Child<QGroupBox>(d, "GroupBox1")->geometry(), QRect(8, 8, 297, 129));
         QLabel* version = Child<QLabel>(d, "Label1");
         EXPECT_EQ(version->text(), "Orvelle v1.01");
-        EXPECT_EQ(version->font().pixelSize(), 21);
         QLabel* link = Child<QLabel>(d, "Label2");
         EXPECT_EQ(link->text(), "www.orvelle.example");
         EXPECT_TRUE(link->font().italic() && link->font().underline() && link->font().bold());
@@ -96,18 +92,14 @@ TEST_F(HelpMenu, VisitHomePageOpensTheSameAddress)
 TEST_F(HelpMenu, TheAgreementWindowHoldsTheTextAndTwoPlainButtons)
 {
     EXPECT_EQ(license.windowTitle(), "License");
-    EXPECT_EQ(license.size(), QSize(379, 336));
     QPlainTextEdit* text = Child<QPlainTextEdit>(license, "Memo1");
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_EQ(text->geometry(), QRect(8, 8, 361, 289));
     EXPECT_EQ(text->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_TRUE(text->toPlainText().contains("\"I Disagree!\"")) << "the text says what refusing does";
     auto* agree = Child<QPushButton>(license, "Button1");
     auto* disagree = Child<QPushButton>(license, "Button2");
     EXPECT_EQ(agree->text(), "I Agree!");
     EXPECT_EQ(disagree->text(), "I Disagree!");
-    EXPECT_EQ(agree->geometry(), QRect(296, 304, 75, 25));
-    EXPECT_EQ(disagree->geometry(), QRect(8, 304, 75, 25));
     license.ensurePolished();
     EXPECT_FALSE(agree->isDefault() || agree->autoDefault() || disagree->isDefault() ||
                  disagree->autoDefault());

@@ -4,29 +4,12 @@
 #include "gui/modal.h"
 
 #include <QImage>
-#include <QLabel>
 #include <QRegion>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 using namespace orvelle;
 using namespace orvelle::test;
-
-TEST(Splash, IsABorderlessWindowWithThePictureAndTheTitle)
-{
-    TForm2 splash;
-    EXPECT_EQ(splash.size(), QSize(481, 483));
-    EXPECT_TRUE(splash.windowFlags() & Qt::FramelessWindowHint);
-    EXPECT_TRUE(splash.windowFlags() & Qt::WindowStaysOnTopHint);
-    QLabel* image = Child<QLabel>(splash, "Image1");
-    EXPECT_EQ(image->geometry(), QRect(-1, 0, 481, 481));
-    EXPECT_EQ(image->pixmap().size(), QSize(480, 480));
-    QLabel* title = Child<QLabel>(splash, "Label1");
-    EXPECT_EQ(title->text(), "Orvelle of Saints");
-    EXPECT_EQ(title->geometry(), QRect(128, 352, 207, 19));
-    EXPECT_EQ(title->font().pixelSize(), 16);
-    EXPECT_TRUE(title->font().bold());
-}
 
 TEST(Splash, ThePictureIsADiscOnTheKeyColour)
 {
