@@ -4,6 +4,8 @@
 #include "app/icons.h"
 #include "app/main_window.h"
 #include "common/clock.h"
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/alarm_reminder.h"
 #include "dialogs/find_dialog.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
@@ -46,12 +48,18 @@ int main(int argc, char** argv)
     const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
     const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
 
+    // The splash comes here; the alarm check is given it, so the reminder opens above it.
+    const bool alarmReadable = RunAlarmCheck(services.Registry, services.Clock);
+
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &form1, &TForm1::Activate);
     // Log-off and system shutdown always end the program, whatever the tray setting.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
                      [&form1](QSessionManager&) { form1.ShutdownRequested = true; });
+
+    TForm4 form4(services.Clock);
+    form1.SetForm4(&form4, alarmReadable);
 
     form1.setWindowTitle(QString("Orvelle - ") + kHomePage);
 
