@@ -41,6 +41,8 @@ class TFakeRegistry : public TRegistry {
         return k != Keys.end() && k->second.count(name);
     }
 
+    int ReadIntegerOf(const std::string& key, const std::string& name) { return std::get<int>(Keys[key][name]); }
+
     bool OpenKey(const std::string& key, bool canCreate) override
     {
         FOpen = nullptr;
