@@ -1,7 +1,6 @@
+#include "common/qt_bridge.h"
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/alarm_reminder.h"
-
-#include "common/qt_bridge.h"
 #include "fakes/fakes.h"
 #include "gui/modal.h"
 
@@ -163,15 +162,27 @@ TEST(AlarmReminder, StartUpCheckShowsTheDueMessageOrReportsABadValue)
         bool readable;
     } cases[] = {
         {"first start: no key yet", {}, nullptr, "", true},
-        {"due at 23:59 today", {{"AlarmDate", EncodeDate(2026, 12, 8) + 0.9993}, {"AlarmMessage", std::string("Feed the cat")}},
-         "Alarm!", "Feed the cat", true},
+        {"due at 23:59 today",
+         {{"AlarmDate", EncodeDate(2026, 12, 8) + 0.9993}, {"AlarmMessage", std::string("Feed the cat")}},
+         "Alarm!",
+         "Feed the cat",
+         true},
         {"due, no message", {{"AlarmDate", EncodeDate(2026, 12, 8)}}, "Alarm!", "", true},
         {"yesterday; its message, even of the wrong type, is not read",
-         {{"AlarmDate", EncodeDate(2026, 12, 7) + 0.75}, {"AlarmMessage", 5}}, nullptr, "", true},
-        {"a day of the wrong type", {{"AlarmDate", std::string("soon")}}, "Orvelle of Saints",
-         "Invalid data type for 'AlarmDate'", false},
-        {"a message of the wrong type", {{"AlarmDate", EncodeDate(2026, 12, 8)}, {"AlarmMessage", 3}},
-         "Orvelle of Saints", "Invalid data type for 'AlarmMessage'", false},
+         {{"AlarmDate", EncodeDate(2026, 12, 7) + 0.75}, {"AlarmMessage", 5}},
+         nullptr,
+         "",
+         true},
+        {"a day of the wrong type",
+         {{"AlarmDate", std::string("soon")}},
+         "Orvelle of Saints",
+         "Invalid data type for 'AlarmDate'",
+         false},
+        {"a message of the wrong type",
+         {{"AlarmDate", EncodeDate(2026, 12, 8)}, {"AlarmMessage", 3}},
+         "Orvelle of Saints",
+         "Invalid data type for 'AlarmMessage'",
+         false},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
