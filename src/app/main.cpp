@@ -16,6 +16,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 using namespace orvelle;
 
@@ -46,7 +47,9 @@ int main(int argc, char** argv)
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
     const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
-    const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
+    const TServices services{*registry, *autostart, clock,
+                             QCoreApplication::applicationFilePath().toStdString(),
+                             &QSystemTrayIcon::isSystemTrayAvailable};
 
     // The splash comes here; the alarm check is given it, so the reminder opens above it.
     const bool alarmReadable = RunAlarmCheck(services.Registry, services.Clock);
