@@ -5,7 +5,6 @@
 #include "dialogs/date_picker.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLocale>
 #include <QMimeData>
@@ -74,41 +73,22 @@ void TMessageMemo::insertFromMimeData(const QMimeData* source)
     insertPlainText(text.left(keep));
 }
 
-bool AlarmDialogKey(QWidget& dialog, QKeyEvent* event)
-{
-    switch (event->key()) {
-    case Qt::Key_Escape:
-        return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        if (auto* button = qobject_cast<QPushButton*>(dialog.focusWidget()))
-            button->click();
-        return true;
-    default:
-        return false;
-    }
-}
-
 TForm4::TForm4(const TClock& clock, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("Form4");
     setWindowTitle("Place an alarm...");
     setFixedSize(306, 225);
     setFont(DialogFont());
 
-    GroupBox1 = Named(new QGroupBox("Date", this), "GroupBox1");
-    GroupBox1->setGeometry(8, 8, 289, 57);
-    DateTimePicker1 = Named(new TDatePicker(GroupBox1), "DateTimePicker1");
+    GroupBox1 = new TFramedGroup(this, "GroupBox1", "Date", 8, 8, 289, 57);
+    DateTimePicker1 = Named(GroupBox1->Place(new TDatePicker(GroupBox1), 56, 24, 186, 21), "DateTimePicker1");
     DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DateTimePicker1->setCalendarPopup(true);
-    PlaceInClientArea(DateTimePicker1, 56, 24, 186, 21);
 
-    GroupBox2 = Named(new QGroupBox("Optional Message", this), "GroupBox2");
-    GroupBox2->setGeometry(8, 72, 289, 105);
-    Memo1 = Named(new TMessageMemo(GroupBox2, 64), "Memo1");
-    Memo1->setGeometry(8, 16, 265, 73);
+    GroupBox2 = new TFramedGroup(this, "GroupBox2", "Optional Message", 8, 72, 289, 105);
+    Memo1 = Named(GroupBox2->Place(new TMessageMemo(GroupBox2, 64), 16, 88, 265, 73), "Memo1");
 
     CheckBox1 = Named(new QCheckBox("Activated", this), "CheckBox1");
     CheckBox1->setGeometry(8, 184, 97, 17);
@@ -116,8 +96,6 @@ TForm4::TForm4(const TClock& clock, QWidget* parent)
     Button2->setGeometry(144, 192, 75, 25);
     Button1 = Named(new QPushButton("Cancel", this), "Button1");
     Button1->setGeometry(224, 192, 75, 25);
-    for (QPushButton* b : {Button1, Button2})
-        b->setAutoDefault(false);
 
     setTabOrder(DateTimePicker1, Memo1);
     setTabOrder(Memo1, CheckBox1);
@@ -168,12 +146,6 @@ void TForm4::Button2Click()
 void TForm4::Button1Click()
 {
     reject();
-}
-
-void TForm4::keyPressEvent(QKeyEvent* event)
-{
-    if (!AlarmDialogKey(*this, event))
-        QDialog::keyPressEvent(event);
 }
 
 } // namespace orvelle

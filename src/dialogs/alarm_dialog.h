@@ -1,8 +1,8 @@
 #pragma once
 // The alarm dialog "Place an alarm...": a day, a short message and whether to store them.
 #include "common/date.h"
+#include "common/form_widgets.h"
 
-#include <QDialog>
 #include <QPlainTextEdit>
 #include <QTime>
 #include <limits>
@@ -10,7 +10,6 @@
 
 class QCheckBox;
 class QDateEdit;
-class QGroupBox;
 class QPushButton;
 
 namespace orvelle {
@@ -37,11 +36,7 @@ class TMessageMemo : public QPlainTextEdit {
     int FMaxLength;
 };
 
-// Neither alarm window has a default or cancel button: Enter presses the focused button only and
-// Esc does nothing. True when the key was one of those two.
-bool AlarmDialogKey(QWidget& dialog, QKeyEvent* event);
-
-class TForm4 : public QDialog {
+class TForm4 : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TForm4(const TClock& clock, QWidget* parent = nullptr);
@@ -57,16 +52,13 @@ class TForm4 : public QDialog {
     void Button2Click();
     void Button1Click();
 
-    QGroupBox* GroupBox1;
+    TFramedGroup* GroupBox1;
     QDateEdit* DateTimePicker1;
-    QGroupBox* GroupBox2;
+    TFramedGroup* GroupBox2;
     TMessageMemo* Memo1;
     QCheckBox* CheckBox1;
     QPushButton* Button2;
     QPushButton* Button1;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     QTime FTime;

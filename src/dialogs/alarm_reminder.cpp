@@ -7,15 +7,15 @@
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/alarm_rule.h"
 
-#include <QKeyEvent>
 #include <QPushButton>
 
 namespace orvelle {
 
 // On top: the splash, which stays above everything, covers the middle of the screen meanwhile.
 TFormAlarmReminder::TFormAlarmReminder(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint)
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
+                                  Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("FormAlarmReminder");
     setWindowTitle("Alarm!");
@@ -31,7 +31,6 @@ TFormAlarmReminder::TFormAlarmReminder(QWidget* parent)
     Button1 = new QPushButton("OK", this);
     Button1->setObjectName("Button1");
     Button1->setGeometry(64, 136, 75, 25);
-    Button1->setAutoDefault(false);
     connect(Button1, &QPushButton::clicked, this, &TFormAlarmReminder::Button1Click);
 }
 
@@ -48,16 +47,10 @@ void TFormAlarmReminder::Button1Click()
 // Nothing else of the program is on screen to take the keyboard: the reminder takes it, on OK.
 void TFormAlarmReminder::showEvent(QShowEvent* event)
 {
-    QDialog::showEvent(event);
+    TNoCancelDialog::showEvent(event);
     raise();
     activateWindow();
     Button1->setFocus(Qt::OtherFocusReason);
-}
-
-void TFormAlarmReminder::keyPressEvent(QKeyEvent* event)
-{
-    if (!AlarmDialogKey(*this, event))
-        QDialog::keyPressEvent(event);
 }
 
 bool RunAlarmCheck(TRegistry& registry, const TClock& clock, QWidget* parent)

@@ -1,6 +1,7 @@
 #pragma once
 // The reminder "Alarm!" with the message of the day's alarm, and the start-up check that shows it.
-#include <QDialog>
+#include "common/form_widgets.h"
+
 #include <string>
 
 class QPushButton;
@@ -11,7 +12,7 @@ class TClock;
 class TMessageMemo;
 class TRegistry;
 
-class TFormAlarmReminder : public QDialog {
+class TFormAlarmReminder : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TFormAlarmReminder(QWidget* parent = nullptr);
@@ -24,7 +25,6 @@ class TFormAlarmReminder : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // Shows the reminder, modally, when the stored alarm is due today. A stored value of the wrong

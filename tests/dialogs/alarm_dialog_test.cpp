@@ -62,9 +62,6 @@ TEST_F(AlarmDialogTest, LayoutTabOrderAndFirstState)
         if (auto* button = qobject_cast<QAbstractButton*>(w)) {
             EXPECT_EQ(button->text(), c.caption);
         }
-        if (auto* push = qobject_cast<QPushButton*>(w)) {
-            EXPECT_FALSE(push->isDefault() || push->autoDefault()) << c.name;
-        }
     }
     EXPECT_FALSE(dialog.IsActivated());
     EXPECT_EQ(dialog.OptionalMessage(), "");
