@@ -5,6 +5,8 @@
 #include "app/main_window.h"
 #include "common/clock.h"
 #include "common/modal.h"
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/alarm_reminder.h"
 #include "dialogs/find_dialog.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
@@ -50,12 +52,18 @@ int main(int argc, char** argv)
                              QCoreApplication::applicationFilePath().toStdString(),
                              &QSystemTrayIcon::isSystemTrayAvailable};
 
+    // The splash comes here; the alarm check is given it, so the reminder opens above it.
+    const bool alarmReadable = RunAlarmCheck(services.Registry, services.Clock);
+
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &form1, &TForm1::Activate);
     // Log-off and system shutdown always end the program, whatever the tray setting.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
                      [&form1](QSessionManager&) { form1.ShutdownRequested = true; });
+
+    TForm4 form4(services.Clock);
+    form1.SetForm4(&form4, alarmReadable);
 
     form1.setWindowTitle(QString("Orvelle - ") + kHomePage);
 

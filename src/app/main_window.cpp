@@ -12,6 +12,8 @@
 #include "common/form_widgets.h"
 #include "common/modal.h"
 #include "common/qt_bridge.h"
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/alarm_rule.h"
 #include "dialogs/find_dialog.h"
 #include "views/commnos_frame.h"
 #include "views/day_info.h"
@@ -79,6 +81,7 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     Button3 = Place(new QPushButton("Set Alarm...", this), "Button3", 376, 88, 75, 25);
+    connect(Button3, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button3Click(); }); });
     Button1 = Place(new QPushButton(SaintInfo->text(), this), "Button1", 376, 128, 75, 25);
     BindToCommand(Button1, SaintInfo);
 
@@ -330,6 +333,34 @@ void TForm1::RestoreAppExecute()
 void TForm1::SetDayInfo(TDayInfo* dayInfo)
 {
     FDayInfo = dayInfo;
+}
+
+void TForm1::SetForm4(TForm4* form4, bool storedAlarmReadable)
+{
+    FForm4 = form4;
+    FStoredAlarmReadable = storedAlarmReadable;
+}
+
+void TForm1::Button3Click()
+{
+    if (!FForm4)
+        return;
+    const std::optional<TStoredAlarm> stored =
+        FStoredAlarmReadable ? ReadStoredAlarm(FServices.Registry) : TStoredAlarm{};
+    if (stored) {
+        if (stored->Date) {
+            FForm4->SetIsActivated(true);
+            FForm4->SetDateTime(*stored->Date);
+        } else {
+            FForm4->SetDateTime(FServices.Clock.Now()); // the tick stays as it was last left
+        }
+        if (stored->Message)
+            FForm4->SetOptionalMessage(*stored->Message);
+    }
+    if (ExecModal(*FForm4) != QDialog::Accepted || !FForm4->IsActivated())
+        return;
+    if (StoreAlarm(FServices.Registry, FForm4->DateTime(), FForm4->OptionalMessage()))
+        FStoredAlarmReadable = true;
 }
 
 void TForm1::UpdateActions()

@@ -28,6 +28,7 @@ class TDayInfo;
 class TFind_Feast;
 class TFrmOptions;
 class TFormFind;
+class TForm4;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -40,6 +41,9 @@ class TForm1 : public QWidget {
     // Windows created later in start-up that the commands use.
     void SetDayInfo(TDayInfo* dayInfo);
     void SetFormFind(TFormFind* formFind) { FFormFind = formFind; }
+    // The alarm dialog; storedAlarmReadable is false when start-up met a stored alarm it could not
+    // read, which "Set Alarm..." then leaves unread so that OK can replace it.
+    void SetForm4(TForm4* form4, bool storedAlarmReadable);
 
     TSaintsData* SaintsData() const { return FSaintsData.get(); }
     TFind_Feast* Find_Feast() const { return FFind_Feast; }
@@ -93,6 +97,7 @@ class TForm1 : public QWidget {
     void RestoreAppExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
+    void Button3Click();
     void ListBox1Click();
     void CalendarControl1MouseEnterDate(TDateTime date);
     void CalendarControl1MouseClick(TDateTime date);
@@ -124,6 +129,8 @@ class TForm1 : public QWidget {
     TFind_Feast* FFind_Feast = nullptr;
     TDayInfo* FDayInfo = nullptr;
     TFormFind* FFormFind = nullptr;
+    TForm4* FForm4 = nullptr;
+    bool FStoredAlarmReadable = true;
     bool FFilling = false;
 };
 
