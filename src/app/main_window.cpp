@@ -12,6 +12,7 @@
 #include "common/error_box.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/print_form.h"
 #include "views/commnos_frame.h"
 #include "views/day_info.h"
 #include "views/saint_views.h"
@@ -182,6 +183,7 @@ void TForm1::CreateActions()
     Bind(GoToNow, &TForm1::GoToNowExecute);
     Bind(RestoreApp, &TForm1::RestoreAppExecute);
     Bind(Options, &TForm1::OptionsExecute);
+    Bind(Print, &TForm1::PrintExecute);
 }
 
 void TForm1::Bind(QAction* command, void (TForm1::*execute)())
@@ -329,6 +331,28 @@ void TForm1::RestoreAppExecute()
 void TForm1::SetDayInfo(TDayInfo* dayInfo)
 {
     FDayInfo = dayInfo;
+}
+
+void TForm1::SetPrintForm(TPrintForm* printForm)
+{
+    FPrintForm = printForm;
+    const auto printOne = [printForm](QWidget* owner) {
+        return [printForm, owner](const TSaintRecord& record) {
+            Guarded(owner, [&] { printForm->PrintFrom({{FromFileBytes(record[1]), &record}}); });
+        };
+    };
+    TCommnosFrame1->PrintSaint = printOne(this);
+    printForm->DayInfo().TCommnosFrame1->PrintSaint = printOne(&printForm->DayInfo());
+}
+
+void TForm1::PrintExecute()
+{
+    if (!FPrintForm)
+        return;
+    std::vector<TPrintEntry> entries;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        entries.push_back({ListBox1->item(i)->text(), RecordOf(ListBox1->item(i))});
+    FPrintForm->PrintFrom(entries);
 }
 
 void TForm1::UpdateActions()

@@ -28,6 +28,7 @@ class TDayInfo;
 class TFind_Feast;
 class TFrmOptions;
 class TFormFind;
+class TPrintForm;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -40,6 +41,8 @@ class TForm1 : public QWidget {
     // Windows created later in start-up that the commands use.
     void SetDayInfo(TDayInfo* dayInfo);
     void SetFormFind(TFormFind* formFind) { FFormFind = formFind; }
+    // The print selection serves the Print command, "Print Selected" and the Day Info's "Print...".
+    void SetPrintForm(TPrintForm* printForm);
 
     TSaintsData* SaintsData() const { return FSaintsData.get(); }
     TFind_Feast* Find_Feast() const { return FFind_Feast; }
@@ -90,6 +93,7 @@ class TForm1 : public QWidget {
     void FindFeastsExecute();
     void FindSaintExecute();
     void OptionsExecute();
+    void PrintExecute();
     void RestoreAppExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
@@ -124,6 +128,7 @@ class TForm1 : public QWidget {
     TFind_Feast* FFind_Feast = nullptr;
     TDayInfo* FDayInfo = nullptr;
     TFormFind* FFormFind = nullptr;
+    TPrintForm* FPrintForm = nullptr;
     bool FFilling = false;
 };
 

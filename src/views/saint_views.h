@@ -11,6 +11,7 @@ namespace orvelle {
 
 // The record an item of a saints list carries (nullptr for any other item).
 const TSaintRecord* RecordOf(const QListWidgetItem* item);
+void SetRecordOf(QListWidgetItem* item, const TSaintRecord& record);
 
 void FillSaintList(QListWidget* listBox, const TSaintList* list);
 void FillSaintList(QListWidget* listBox, const TSaintRefs& list);

@@ -1,0 +1,177 @@
+#include "dialogs/print_form.h"
+
+#include "common/modal.h"
+#include "common/qt_bridge.h"
+#include "dialogs/print_job.h"
+#include "views/day_info.h"
+#include "views/saint_views.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QScopeGuard>
+#include <QWindow>
+
+namespace orvelle {
+
+namespace {
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int top)
+{
+    auto* b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(left, top, 75, 25);
+    b->setAutoDefault(false);
+    return b;
+}
+
+void CheckAll(QListWidget* list, Qt::CheckState state)
+{
+    for (int i = 0; i < list->count(); ++i)
+        list->item(i)->setCheckState(state);
+}
+} // namespace
+
+TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                          Qt::MSWindowsFixedSizeDialogHint),
+      FDayInfo(dayInfo)
+{
+    setObjectName("PrintForm");
+    setWindowTitle("PrintForm");
+    setFixedSize(456, 262);
+    setFont(DialogFont());
+
+    GroupBox1 = new QGroupBox("Select what to print", this);
+    GroupBox1->setObjectName("GroupBox1");
+    GroupBox1->setGeometry(8, 8, 441, 209);
+    CheckListBox1 = new QListWidget(GroupBox1);
+    CheckListBox1->setObjectName("CheckListBox1");
+    CheckListBox1->setGeometry(8, 16, 177, 153);
+    CheckListBox1->setUniformItemSizes(true);
+    CheckListBox1->setStyleSheet("QListWidget::item { height: 13px; padding: 0px; }");
+    CheckListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    Button5 = MakeButton(GroupBox1, "Button5", "Deselect All", 8, 176);
+    Button4 = MakeButton(GroupBox1, "Button4", "Select All", 112, 176);
+
+    ViewSaint = new QAction("View Saint", this);
+    ViewSaint->setObjectName("ViewSaint");
+    addAction(ViewSaint);
+    Button6 = MakeButton(GroupBox1, "Button6", ViewSaint->text(), 192, 144);
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    PopupMenu1->addAction(ViewSaint);
+
+    Button1 = MakeButton(this, "Button1", "Setup ...", 8, 232);
+    Button2 = MakeButton(this, "Button2", "OK", 288, 232);
+    Button3 = MakeButton(this, "Button3", "Cancel", 368, 232);
+
+    PrintDialog1 = new QPrintDialog(&FPrinter, this);
+    PrintDialog1->setObjectName("PrintDialog1");
+    // The job prints every ticked saint: no page ranges or selection to offer.
+    PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                             QAbstractPrintDialog::PrintCollateCopies);
+
+    connect(Button5, &QPushButton::clicked, this, &TPrintForm::Button5Click);
+    connect(Button4, &QPushButton::clicked, this, &TPrintForm::SelectAll);
+    connect(Button6, &QPushButton::clicked, ViewSaint, &QAction::trigger);
+    connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
+    connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
+    connect(ViewSaint, &QAction::triggered, this, &TPrintForm::ViewSaintExecute);
+    connect(ViewSaint, &QAction::changed, Button6, [this] { Button6->setEnabled(ViewSaint->isEnabled()); });
+    connect(CheckListBox1, &QListWidget::itemSelectionChanged, this, &TPrintForm::ViewSaintUpdate);
+    connect(CheckListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+        PopupMenu1->popup(CheckListBox1->viewport()->mapToGlobal(pos));
+    });
+    ViewSaintUpdate();
+}
+
+void TPrintForm::PrintFrom(const std::vector<TPrintEntry>& entries)
+{
+    // Printing lets events through between saints: a second way in must not clear the list under
+    // the running job, nor open the dialog that is already open.
+    if (FBusy)
+        return;
+    const QScopedValueRollback busy(FBusy, true);
+    CheckListBox1->clear();
+    for (const TPrintEntry& entry : entries) {
+        auto* item = new QListWidgetItem(entry.Text, CheckListBox1);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        SetRecordOf(item, *entry.Record);
+    }
+    SelectAll();
+    ViewSaintUpdate();
+
+    FDayInfo.Button2->setEnabled(false);
+    const QScopeGuard restore([this] {
+        FDayInfo.Button2->setEnabled(true);
+        if (QWindow* w = FDayInfo.windowHandle())
+            w->setTransientParent(nullptr);
+    });
+    if (ExecModal(*this) == QDialog::Accepted)
+        PrintSaints(FPrinter, Ticked());
+}
+
+TSaintRefs TPrintForm::Ticked() const
+{
+    TSaintRefs ticked;
+    for (int i = 0; i < CheckListBox1->count(); ++i)
+        if (CheckListBox1->item(i)->checkState() == Qt::Checked)
+            ticked.push_back(RecordOf(CheckListBox1->item(i)));
+    return ticked;
+}
+
+void TPrintForm::PrintToFile(const QString& pdfPath)
+{
+    FPrinter.setOutputFormat(QPrinter::PdfFormat);
+    FPrinter.setOutputFileName(pdfPath);
+}
+
+void TPrintForm::SelectAll()
+{
+    CheckAll(CheckListBox1, Qt::Checked);
+}
+
+void TPrintForm::Button5Click()
+{
+    CheckAll(CheckListBox1, Qt::Unchecked);
+}
+
+void TPrintForm::Button1Click()
+{
+    ExecModal(*PrintDialog1);
+}
+
+void TPrintForm::ViewSaintUpdate()
+{
+    const QListWidgetItem* item = CheckListBox1->currentItem();
+    ViewSaint->setEnabled(item && item->isSelected());
+}
+
+void TPrintForm::ViewSaintExecute()
+{
+    const TSaintRecord* record = RecordOf(CheckListBox1->currentItem());
+    if (!record)
+        return;
+    ShowSaintDetails(FDayInfo.RichEdit1, *record);
+    FDayInfo.SetSaint(record);
+    FDayInfo.show();
+    // Belonging to this dialog, the Day Info window takes the user's input while the dialog is open.
+    if (QWindow* w = FDayInfo.windowHandle(); w && windowHandle())
+        w->setTransientParent(windowHandle());
+    FDayInfo.raise();
+}
+
+void TPrintForm::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return; // only the buttons and the close box end the dialog
+    QDialog::keyPressEvent(event);
+}
+
+} // namespace orvelle
