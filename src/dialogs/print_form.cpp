@@ -13,8 +13,8 @@
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPushButton>
-#include <QScopedValueRollback>
 #include <QScopeGuard>
+#include <QScopedValueRollback>
 #include <QWindow>
 
 namespace orvelle {
@@ -85,9 +85,8 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
     connect(ViewSaint, &QAction::triggered, this, &TPrintForm::ViewSaintExecute);
     connect(ViewSaint, &QAction::changed, Button6, [this] { Button6->setEnabled(ViewSaint->isEnabled()); });
     connect(CheckListBox1, &QListWidget::itemSelectionChanged, this, &TPrintForm::ViewSaintUpdate);
-    connect(CheckListBox1, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
-        PopupMenu1->popup(CheckListBox1->viewport()->mapToGlobal(pos));
-    });
+    connect(CheckListBox1, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& pos) { PopupMenu1->popup(CheckListBox1->viewport()->mapToGlobal(pos)); });
     ViewSaintUpdate();
 }
 

@@ -29,7 +29,10 @@ class TPrinterMeasurer : public TTextMeasurer {
         return Metrics(font).horizontalAdvance(QString::fromStdString(text));
     }
     int TextHeight(TPrintFont font, const std::string&) const override { return Metrics(font).height(); }
-    const QFontMetrics& Metrics(TPrintFont font) const { return font == TPrintFont::Heading ? FHeading : FBody; }
+    const QFontMetrics& Metrics(TPrintFont font) const
+    {
+        return font == TPrintFont::Heading ? FHeading : FBody;
+    }
 
   private:
     QFontMetrics FHeading, FBody;
@@ -42,7 +45,8 @@ QString PrinterName(const QPrinter& printer)
 
 [[noreturn]] void Refused(const QPrinter& printer)
 {
-    throw Exception(Format("The printer [%s] refused the print job", PrinterName(printer).toStdString().c_str()));
+    throw Exception(
+        Format("The printer [%s] refused the print job", PrinterName(printer).toStdString().c_str()));
 }
 } // namespace
 

@@ -40,8 +40,13 @@ std::vector<TPrintItem> TPageLayout::AddSaint(const std::string& name, const std
     FY += h;
     items.push_back({TPrintItem::TKind::Text, FPage, kPrintMargin, FY, 0, TPrintFont::Heading, name});
     const int ruleY = FY + h + kRuleGap;
-    items.push_back(
-        {TPrintItem::TKind::Rule, FPage, kPrintMargin, ruleY, FPageWidth - kPrintMargin, TPrintFont::Heading, {}});
+    items.push_back({TPrintItem::TKind::Rule,
+                     FPage,
+                     kPrintMargin,
+                     ruleY,
+                     FPageWidth - kPrintMargin,
+                     TPrintFont::Heading,
+                     {}});
     FY += h + 2 * kRuleGap;
     FPageEmpty = false;
 

@@ -30,8 +30,8 @@ struct TPrintItem {
     std::string Text;
 };
 
-constexpr int kPrintMargin = 120;  // left and right; the text column is page width - 240
-constexpr int kRuleGap = 30;       // from the name's bottom to the rule, and from the rule to the body
+constexpr int kPrintMargin = 120; // left and right; the text column is page width - 240
+constexpr int kRuleGap = 30;      // from the name's bottom to the rule, and from the rule to the body
 
 // Lays out the saints of one job, one after the other.
 class TPageLayout {

@@ -64,7 +64,9 @@ TEST_F(PrintCommandsTest, EachWayInFillsTheListAsItSays)
         {"Print Selected: the selected saint's name",
          [&] { form->TCommnosFrame1->Action1->trigger(); },
          {"x Bernard"}},
-        {"Print... of the Day Info window: its saint's name", [&] { dayInfo->Button2->click(); }, {"x Bernard"}},
+        {"Print... of the Day Info window: its saint's name",
+         [&] { dayInfo->Button2->click(); },
+         {"x Bernard"}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(EntriesOf(c.run), c.entries) << c.way;

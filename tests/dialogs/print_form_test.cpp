@@ -18,6 +18,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextEdit>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orvelle;
@@ -66,7 +67,8 @@ class PrintFormTest : public ::testing::Test {
   protected:
     void SetUp() override
     {
-        ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty()) << "tools/install-deps.sh installs it";
+        ASSERT_FALSE(QStandardPaths::findExecutable("pdftotext").isEmpty())
+            << "tools/install-deps.sh installs it";
         pdf = dir.filePath("job.pdf");
         form.PrintToFile(pdf);
     }
@@ -112,7 +114,7 @@ TEST_F(PrintFormTest, ControlsAtTheirPlaces)
         {"GroupBox1", {8, 8, 441, 209}, nullptr},      {"CheckListBox1", {8, 16, 177, 153}, nullptr},
         {"Button5", {8, 176, 75, 25}, "Deselect All"}, {"Button4", {112, 176, 75, 25}, "Select All"},
         {"Button6", {192, 144, 75, 25}, "View Saint"}, {"Button1", {8, 232, 75, 25}, "Setup ..."},
-        {"Button2", {288, 232, 75, 25}, "OK"},          {"Button3", {368, 232, 75, 25}, "Cancel"},
+        {"Button2", {288, 232, 75, 25}, "OK"},         {"Button3", {368, 232, 75, 25}, "Cancel"},
     };
     for (const Place& p : places) {
         QWidget* w = Child<QWidget>(form, p.name);
@@ -207,11 +209,30 @@ TEST_F(PrintFormTest, ALongProfileContinuesOnTheNextPageWithNoLineCut)
     // Every line ends above the bottom of the printable area.
     const double bottom = form.Printer().pageLayout().paintRectPoints().bottom() + 0.5;
     const QString boxes = RunTool("pdftotext", {"-bbox-layout", pdf, "-"});
-    const QRegularExpression lineBox(R"re(<line xMin="[0-9.]+" yMin="[0-9.]+" xMax="[0-9.]+" yMax="([0-9.]+)")re");
+    const QRegularExpression lineBox(
+        R"re(<line xMin="[0-9.]+" yMin="[0-9.]+" xMax="[0-9.]+" yMax="([0-9.]+)")re");
     int lines = 0;
     for (auto m = lineBox.globalMatch(boxes); m.hasNext(); ++lines)
         EXPECT_LE(m.next().captured(1).toDouble(), bottom);
     EXPECT_GT(lines, 40);
+}
+
+TEST_F(PrintFormTest, AWayInWhileTheJobPrintsIsIgnored)
+{
+    const TSaintRecord anne = Saint("Anne", "Mother of Mary"), joachim = Saint("Joachim", "Father of Mary");
+    bool triedAgain = false;
+    const ExpectModal dialog("PrintForm", [&](QDialog& d) {
+        // Runs while the job lets events through between saints.
+        QTimer::singleShot(0, &form, [&] {
+            triedAgain = true;
+            form.PrintFrom(Entries({&joachim}));
+        });
+        d.findChild<QPushButton*>("Button2")->click();
+    });
+    form.PrintFrom(Entries({&anne, &joachim}));
+    EXPECT_TRUE(triedAgain);
+    ASSERT_EQ(PdfPages(pdf).size(), 2u) << "the running job printed both saints";
+    EXPECT_EQ(form.CheckListBox1->count(), 2) << "its list was left alone";
 }
 
 TEST_F(PrintFormTest, NothingTickedPrintsNothingAndSaysNothing)

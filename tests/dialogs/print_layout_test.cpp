@@ -9,8 +9,14 @@ namespace {
 // Every byte is 10 units wide; names are 50 units high, body lines 20.
 class FixedMeasurer : public TTextMeasurer {
   public:
-    int TextWidth(TPrintFont, const std::string& text) const override { return 10 * static_cast<int>(text.size()); }
-    int TextHeight(TPrintFont font, const std::string&) const override { return font == TPrintFont::Heading ? 50 : 20; }
+    int TextWidth(TPrintFont, const std::string& text) const override
+    {
+        return 10 * static_cast<int>(text.size());
+    }
+    int TextHeight(TPrintFont font, const std::string&) const override
+    {
+        return font == TPrintFont::Heading ? 50 : 20;
+    }
 };
 
 constexpr int kWidth = 1240; // a text column of 1000 units: 100 characters
@@ -88,10 +94,12 @@ TEST(PageLayout, LinesBreakAtTheTextColumn)
         std::vector<std::string> lines;
     };
     const Case cases[] = {
-        {"a line exactly as wide as the column stays whole", std::string(98, 'x') + " b",
+        {"a line exactly as wide as the column stays whole",
+         std::string(98, 'x') + " b",
          {std::string(98, 'x') + " b"}},
         {"one unit more breaks it", full + " b", {full, " b"}},
-        {"twenty words of five characters per line", Words(41),
+        {"twenty words of five characters per line",
+         Words(41),
          {Words(20), Words(40).substr(99), Words(41).substr(199)}},
         {"a wide first word prints alone, with no empty line before it", wide + " b", {wide, " b"}},
         {"a wide word inside gets a line of its own", "a " + wide + " c", {"a", " " + wide, " c"}},
