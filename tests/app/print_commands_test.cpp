@@ -74,26 +74,36 @@ TEST_F(PrintCommandsTest, EachWayInFillsTheListAsItSays)
     }
 }
 
-TEST_F(PrintCommandsTest, OkPrintsTheTickedSaints)
-{
-    const ExpectModal dialog("PrintForm", [](QDialog& d) { d.findChild<QPushButton*>("Button2")->click(); });
-    Trigger(*form, "Print");
-    EXPECT_TRUE(QFile::exists(pdf));
-}
-
-TEST_F(PrintCommandsTest, APrinterErrorEndsInTheErrorBoxAndTheProgramGoesOn)
+TEST_F(PrintCommandsTest, PrinterErrorsEndInTheErrorBoxAndTheProgramGoesOn)
 {
     const QString nowhere = dir.filePath("no/such/folder/out.pdf");
-    printForm->PrintToFile(nowhere);
+    struct Case {
+        std::function<void(QPrinter&)> printer;
+        QString message;
+    };
+    const Case cases[] = {
+        {[&](QPrinter&) { printForm->PrintToFile(nowhere); },
+         "The printer [" + nowhere + "] refused the print job"},
+        {[](QPrinter& p) {
+             p.setOutputFileName({});
+             p.setOutputFormat(QPrinter::NativeFormat);
+             p.setPrinterName({});
+         },
+         "No printer is installed: choose a printer or a PDF file under \"Setup ...\""},
+    };
     form->ListBox1->setCurrentRow(0);
-    QString message;
-    const ExpectModal dialog("PrintForm", [](QDialog& d) { d.findChild<QPushButton*>("Button2")->click(); });
-    const ExpectModal error(kApplicationTitle, [&](QDialog& box) {
-        message = static_cast<QMessageBox&>(box).text();
-        box.accept();
-    });
-    form->TCommnosFrame1->Action1->trigger();
-    EXPECT_EQ(message, "The printer [" + nowhere + "] refused the print job");
-    EXPECT_TRUE(dayInfo->Button2->isEnabled());
-    EXPECT_EQ(EntriesOf([&] { Trigger(*form, "Print"); }).size(), 3) << "printing still works";
+    for (const Case& c : cases) {
+        c.printer(printForm->Printer());
+        QString message;
+        const ExpectModal dialog("PrintForm",
+                                 [](QDialog& d) { d.findChild<QPushButton*>("Button2")->click(); });
+        const ExpectModal error(kApplicationTitle, [&](QDialog& box) {
+            message = static_cast<QMessageBox&>(box).text();
+            box.accept();
+        });
+        form->TCommnosFrame1->Action1->trigger();
+        EXPECT_EQ(message, c.message);
+        EXPECT_TRUE(dayInfo->Button2->isEnabled());
+        EXPECT_EQ(EntriesOf([&] { Trigger(*form, "Print"); }).size(), 3) << "the commands still work";
+    }
 }
