@@ -55,6 +55,7 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
     CheckListBox1->setUniformItemSizes(true);
     CheckListBox1->setStyleSheet("QListWidget::item { height: 13px; padding: 0px; }");
     CheckListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
+    CheckListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are cut, as in a list box
     Button5 = MakeButton(GroupBox1, "Button5", "Deselect All", 8, 176);
     Button4 = MakeButton(GroupBox1, "Button4", "Select All", 112, 176);
 
