@@ -15,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 using namespace orvelle;
 
@@ -45,7 +46,9 @@ int main(int argc, char** argv)
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
     const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
-    const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
+    const TServices services{*registry, *autostart, clock,
+                             QCoreApplication::applicationFilePath().toStdString(),
+                             &QSystemTrayIcon::isSystemTrayAvailable};
 
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));

@@ -7,9 +7,9 @@
 #include "churchyear/find_feast_dialog.h"
 #include "common/application_title.h"
 #include "common/clock.h"
+#include "common/error_box.h"
 #include "common/exception.h"
 #include "common/modal.h"
-#include "common/error_box.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/print_form.h"
@@ -105,7 +105,8 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     Bevel2 = Place(new QFrame(this), "Bevel2", 8, 234, 444, 214);
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    CalendarControl1 = Place(new TCalendarControl(FServices.Clock, this), "CalendarControl1", 9, 235, 441, 212);
+    CalendarControl1 =
+        Place(new TCalendarControl(FServices.Clock, this), "CalendarControl1", 9, 235, 441, 212);
     CalendarControl1->ApplyMainWindowValues();
 
     for (QPushButton* b : {Button1, Button2, Button3})
@@ -256,7 +257,8 @@ void TForm1::FormCreate(const QString& dataPath)
     // A wrong-typed value is reported and replaced by its default; a refused write is reported
     // and the window goes on with what was read.
     Guarded(this, [this] {
-        FFrmOptions->LoadSettings([this](const std::string& message) { ShowErrorBox(Exception(message), this); });
+        FFrmOptions->LoadSettings(
+            [this](const std::string& message) { ShowErrorBox(Exception(message), this); });
     });
     CreateTrayIcon();
 
@@ -305,7 +307,7 @@ bool TForm1::DisplayInfoAtStartup() const
 
 bool TForm1::HidesToTray() const
 {
-    return MinimizeToTray() && QSystemTrayIcon::isSystemTrayAvailable();
+    return MinimizeToTray() && FServices.TrayAvailable && FServices.TrayAvailable();
 }
 
 void TForm1::ApplyTraySetting()

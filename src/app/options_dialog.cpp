@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <algorithm>
 
 namespace orvelle {
 
@@ -26,7 +27,8 @@ TFrmOptions::TFrmOptions(const TServices& services, QWidget* parent)
     const auto box = [this](const char* name, const char* caption, int top, int width) {
         auto* b = new QCheckBox(caption, GroupBox1);
         b->setObjectName(name);
-        b->setGeometry(8, top, width, 17);
+        // The designed width, or the caption's where the platform font runs wider.
+        b->setGeometry(8, top, std::clamp(b->sizeHint().width(), width, 297 - 16), 17);
         return b;
     };
     CheckBox1 = box("CheckBox1", "Minimize to system tray", 24, 153);

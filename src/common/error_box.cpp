@@ -34,8 +34,7 @@ void ShowErrorBox(const QString& message, QWidget* parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    ErrorBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok,
-                 parent);
+    ErrorBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok, parent);
     ExecModal(box);
 }
 

@@ -9,15 +9,10 @@ export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$
 mkdir -p "$XDG_CONFIG_HOME/Orvelle" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
 pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill "${pids[@]}" "${XVFB_PID:-}" 2>/dev/null; wait 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-
-# -displayfd picks a free display; -noreset keeps the server up between its clients.
-exec {fd}<> <(:)
-Xvfb -displayfd "$fd" -noreset -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 & pids+=($!)
-read -r -t 20 -u "$fd" number || { echo "FAILED: Xvfb did not start"; exit 1; }
-export DISPLAY=":$number"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb || exit 1
 
 passed=0 failed=0
 check() { # check NAME COMMAND...
