@@ -4,6 +4,7 @@
 #include "app/icons.h"
 #include "app/main_window.h"
 #include "common/clock.h"
+#include "common/modal.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/print_form.h"
 #include "platform/autostart.h"
@@ -76,6 +77,9 @@ int main(int argc, char** argv)
 
     // The main window closing ends the loop; hiding it to the tray does not.
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    // A SIGTERM during start-up ended its boxes; the loop would not hear it any more.
+    if (EndingModalWindows())
+        return 0;
     const int code = app.exec();
     return code;
 }

@@ -9,6 +9,7 @@
 #include "common/clock.h"
 #include "common/error_box.h"
 #include "common/exception.h"
+#include "common/form_widgets.h"
 #include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
@@ -18,6 +19,7 @@
 #include "views/saint_views.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -73,12 +75,13 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ListBox1 = Place(new QListWidget(this), "ListBox1", 10, 84, 361, 113);
     ListBox1->setFont(ArialPx(16));
     ListBox1->setUniformItemSizes(true);
-    ListBox1->setStyleSheet("QListWidget::item { height: 18px; padding: 0px; }");
+    ListBox1->setItemDelegate(new TSaintLineDelegate(18, ListBox1));
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     Button3 = Place(new QPushButton("Set Alarm...", this), "Button3", 376, 88, 75, 25);
     Button1 = Place(new QPushButton(SaintInfo->text(), this), "Button1", 376, 128, 75, 25);
-    connect(Button1, &QPushButton::clicked, SaintInfo, &QAction::trigger);
+    BindToCommand(Button1, SaintInfo);
 
     Label1 = Place(new QLabel(this), "Label1", 8, 203, 130, 26);
     Label1->setFont(ArialPx(21, true));
@@ -86,21 +89,17 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ComboBox1 = Place(new QComboBox(this), "ComboBox1", 146, 202, 145, 26);
     ComboBox1->setFont(ArialPx(16));
     ComboBox1->setMaxVisibleItems(12);
+    ComboBox1->setItemDelegate(new TRowHeightDelegate(18, ComboBox1));
     ComboBox1->setEditable(false);
 
     // One spin box stands for the year field and its up-down buttons.
-    UpDown1 = Place(new QSpinBox(this), "UpDown1", 290, 202, 121, 26);
+    UpDown1 = Place(new TYearUpDown(this), "UpDown1", 290, 202, 121, 26);
     UpDown1->setFont(ArialPx(16));
-    UpDown1->setRange(1900, 2100);
-    UpDown1->setWrapping(false);
-    UpDown1->setGroupSeparatorShown(false);
-    UpDown1->setValue(1900);
     Edit1 = UpDown1->findChild<QLineEdit*>();
     Edit1->setObjectName("Edit1");
-    Edit1->setReadOnly(true);
 
     Button2 = Place(new QPushButton(GoToNow->text(), this), "Button2", 416, 202, 35, 26);
-    connect(Button2, &QPushButton::clicked, GoToNow, &QAction::trigger);
+    BindToCommand(Button2, GoToNow);
 
     Bevel2 = Place(new QFrame(this), "Bevel2", 8, 234, 444, 214);
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -468,7 +467,7 @@ void TForm1::FindSaintExecute()
     TSaintRefs results;
     const TDateTime date = FFormFind->GetSearchDate();
     FSaintsData->FindSaints(FFormFind->GetSearchName(), FFormFind->GetSearchProfile(), results, date);
-    QMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
+    TMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
                     QMessageBox::Ok, this);
     ExecModal(box);
     {
@@ -486,6 +485,11 @@ void TForm1::Activate()
         showNormal();
     raise();
     activateWindow();
+    // A dialog of ours left under the window would make the program look frozen.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TForm1::FormCloseQuery(bool& canClose)

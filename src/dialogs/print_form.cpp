@@ -1,5 +1,6 @@
 #include "dialogs/print_form.h"
 
+#include "common/form_widgets.h"
 #include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/print_job.h"
@@ -8,7 +9,6 @@
 
 #include <QAction>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QPrintDialog>
@@ -20,12 +20,10 @@
 namespace orvelle {
 
 namespace {
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, int left, int top)
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption)
 {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(left, top, 75, 25);
-    b->setAutoDefault(false);
     return b;
 }
 
@@ -37,8 +35,8 @@ void CheckAll(QListWidget* list, Qt::CheckState state)
 } // namespace
 
 TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint),
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       FDayInfo(dayInfo)
 {
     setObjectName("PrintForm");
@@ -46,30 +44,34 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
     setFixedSize(456, 262);
     setFont(DialogFont());
 
-    GroupBox1 = new QGroupBox("Select what to print", this);
-    GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(8, 8, 441, 209);
-    CheckListBox1 = new QListWidget(GroupBox1);
+    auto* group = new TFramedGroup(this, "GroupBox1", "Select what to print", 8, 8, 441, 209);
+    GroupBox1 = group;
+    // The group's children at their designed places, in the window's client area.
+    CheckListBox1 = group->Place(new QListWidget, 16, 24, 177, 153);
     CheckListBox1->setObjectName("CheckListBox1");
-    CheckListBox1->setGeometry(8, 16, 177, 153);
     CheckListBox1->setUniformItemSizes(true);
-    CheckListBox1->setStyleSheet("QListWidget::item { height: 13px; padding: 0px; }");
+    CheckListBox1->setItemDelegate(new TRowHeightDelegate(13, CheckListBox1));
     CheckListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
-    CheckListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // long names are cut, as in a list box
-    Button5 = MakeButton(GroupBox1, "Button5", "Deselect All", 8, 176);
-    Button4 = MakeButton(GroupBox1, "Button4", "Select All", 112, 176);
+    CheckListBox1->setHorizontalScrollBarPolicy(
+        Qt::ScrollBarAlwaysOff); // long names are cut, as in a list box
+    Button5 = group->Place(MakeButton(nullptr, "Button5", "Deselect All"), 16, 184, 75, 25);
+    Button4 = group->Place(MakeButton(nullptr, "Button4", "Select All"), 120, 184, 75, 25);
 
     ViewSaint = new QAction("View Saint", this);
     ViewSaint->setObjectName("ViewSaint");
     addAction(ViewSaint);
-    Button6 = MakeButton(GroupBox1, "Button6", ViewSaint->text(), 192, 144);
+    Button6 = group->Place(MakeButton(nullptr, "Button6", ViewSaint->text()), 200, 152, 75, 25);
+    BindToCommand(Button6, ViewSaint);
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
     PopupMenu1->addAction(ViewSaint);
 
-    Button1 = MakeButton(this, "Button1", "Setup ...", 8, 232);
-    Button2 = MakeButton(this, "Button2", "OK", 288, 232);
-    Button3 = MakeButton(this, "Button3", "Cancel", 368, 232);
+    Button1 = MakeButton(this, "Button1", "Setup ...");
+    Button2 = MakeButton(this, "Button2", "OK");
+    Button3 = MakeButton(this, "Button3", "Cancel");
+    PlaceInClientArea(Button1, 8, 232, 75, 25);
+    PlaceInClientArea(Button2, 288, 232, 75, 25);
+    PlaceInClientArea(Button3, 368, 232, 75, 25);
 
     PrintDialog1 = new QPrintDialog(&FPrinter, this);
     PrintDialog1->setObjectName("PrintDialog1");
@@ -79,12 +81,10 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
 
     connect(Button5, &QPushButton::clicked, this, &TPrintForm::Button5Click);
     connect(Button4, &QPushButton::clicked, this, &TPrintForm::SelectAll);
-    connect(Button6, &QPushButton::clicked, ViewSaint, &QAction::trigger);
     connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &QDialog::accept);
     connect(Button3, &QPushButton::clicked, this, &QDialog::reject);
     connect(ViewSaint, &QAction::triggered, this, &TPrintForm::ViewSaintExecute);
-    connect(ViewSaint, &QAction::changed, Button6, [this] { Button6->setEnabled(ViewSaint->isEnabled()); });
     connect(CheckListBox1, &QListWidget::itemSelectionChanged, this, &TPrintForm::ViewSaintUpdate);
     connect(CheckListBox1, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& pos) { PopupMenu1->popup(CheckListBox1->viewport()->mapToGlobal(pos)); });
@@ -165,13 +165,6 @@ void TPrintForm::ViewSaintExecute()
     if (QWindow* w = FDayInfo.windowHandle(); w && windowHandle())
         w->setTransientParent(windowHandle());
     FDayInfo.raise();
-}
-
-void TPrintForm::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return; // only the buttons and the close box end the dialog
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace orvelle

@@ -1,6 +1,7 @@
 #pragma once
 // The print selection dialog: the user ticks the saints to print, may set up the printer and may
 // view a saint; OK prints what is ticked, one saint to a page.
+#include "common/form_widgets.h"
 #include "data/calendar_data.h"
 
 #include <QDialog>
@@ -24,7 +25,7 @@ struct TPrintEntry {
     const TSaintRecord* Record; // borrowed from the saints table
 };
 
-class TPrintForm : public QDialog {
+class TPrintForm : public TNoCancelDialog {
     Q_OBJECT
   public:
     // View Saint shows its saint in dayInfo.
@@ -59,9 +60,6 @@ class TPrintForm : public QDialog {
     QAction* ViewSaint;
     QMenu* PopupMenu1;
     QPrintDialog* PrintDialog1;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     TDayInfo& FDayInfo;

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -122,9 +123,25 @@ TEST_F(FindCommandsTest, SearchReportsTheCountAndListsTheHits)
             EXPECT_EQ(ListTexts(), c.list);
         }
         EXPECT_EQ(Ymd(Selected()), "2024-03-03") << "the calendar is untouched";
+        EXPECT_FALSE(Child<QPushButton>(*form, "Button1")->isEnabled()) << "no saint chosen, no Info";
     }
     EXPECT_EQ(ListTexts().size(), 8);
     EXPECT_EQ(ListTexts().first(), "anne - 25.12");
+}
+
+TEST_F(FindCommandsTest, CtrlCCopiesTheSearchResult)
+{
+    QApplication::clipboard()->clear();
+    {
+        const ExpectModal dialog("FormFind",
+                                 [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); });
+        const ExpectModal result("Search result", [](QDialog& box) {
+            QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+            box.accept();
+        });
+        Trigger(*form, "FindSaint");
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), "8 entries found.");
 }
 
 TEST_F(FindCommandsTest, SearchDialogKeepsItsCriteria)

@@ -35,6 +35,11 @@ inline std::string SaintRow(const std::string& key, const std::string& name, con
     return key + ";" + name + ";sort;" + note + ";" + profile + ";1200;;cal;;;\n";
 }
 
+inline TSaintRecord SaintRecordOf(const std::string& name, const std::string& key = "09.20.")
+{
+    return {key, name, "sort", "note", "profile", "1200", "", "cal", "", ""};
+}
+
 // The main window after its creation sequence, on a small saints file that also holds today.
 class MainWindowTest : public ::testing::Test {
   protected:

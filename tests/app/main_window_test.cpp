@@ -1,3 +1,4 @@
+#include "churchyear/find_feast_dialog.h"
 #include "gui/modal.h"
 #include "main_window_fixture.h"
 #include "views/commnos_frame.h"
@@ -5,6 +6,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QGuiApplication>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -12,9 +15,12 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QToolBar>
+#include <QToolTip>
 
 using namespace orvelle;
 using namespace orvelle::test;
@@ -48,6 +54,10 @@ TEST_F(MainWindowTest, MonthAndYearFallBackToTheMonthsLastDay)
         {"year down", [&] { Child<QSpinBox>(*form, "UpDown1")->stepDown(); }, "2024-02-28"},
         {"Up key in the year field", [&] { QTest::keyClick(Child<QSpinBox>(*form, "UpDown1"), Qt::Key_Up); },
          "2025-02-28"},
+        {"Page Up steps one year",
+         [&] { QTest::keyClick(Child<QSpinBox>(*form, "UpDown1"), Qt::Key_PageUp); }, "2026-02-28"},
+        {"Page Down steps one year",
+         [&] { QTest::keyClick(Child<QSpinBox>(*form, "UpDown1"), Qt::Key_PageDown); }, "2025-02-28"},
     };
     for (const auto& step : steps) {
         step.act();
@@ -123,6 +133,7 @@ TEST_F(MainWindowTest, CommandsFollowTheList)
     ClickDay(4); // no saints in the file on 4 July
     EXPECT_TRUE(ListTexts().isEmpty());
     EXPECT_FALSE(Child<QAction>(*form, "SaintInfo")->isEnabled());
+    EXPECT_FALSE(Child<QPushButton>(*form, "Button1")->isEnabled()) << "the Info button follows its command";
     EXPECT_FALSE(Child<QAction>(*form, "Print")->isEnabled());
     EXPECT_FALSE(Child<TCommnosFrame>(*form, "TCommnosFrame1")->CopyAll->isEnabled());
     EXPECT_FALSE(Child<TCommnosFrame>(*form, "TCommnosFrame1")->Action1->isEnabled());
@@ -131,8 +142,10 @@ TEST_F(MainWindowTest, CommandsFollowTheList)
     ClickDay(25);
     EXPECT_TRUE(Child<QAction>(*form, "Print")->isEnabled());
     EXPECT_FALSE(Child<QAction>(*form, "SaintInfo")->isEnabled()) << "nothing chosen yet";
+    EXPECT_FALSE(Child<QPushButton>(*form, "Button1")->isEnabled());
     Child<QListWidget>(*form, "ListBox1")->setCurrentRow(1);
     EXPECT_TRUE(Child<QAction>(*form, "SaintInfo")->isEnabled());
+    EXPECT_TRUE(Child<QPushButton>(*form, "Button1")->isEnabled());
     EXPECT_TRUE(Child<TCommnosFrame>(*form, "TCommnosFrame1")->CopyAll->isEnabled());
     EXPECT_TRUE(Child<TCommnosFrame>(*form, "TCommnosFrame1")->Action1->isEnabled());
     QStringList menu;
@@ -195,6 +208,8 @@ TEST_F(MainWindowTest, InfoShowsTheDetailsWithTheirCharacterFormats)
     }
     EXPECT_EQ(dayInfo->RichEdit1->textCursor().position(), 0);
     EXPECT_EQ(dayInfo->Saint(), RecordOf(Child<QListWidget>(*form, "ListBox1")->item(2)));
+    QTest::keyClick(dayInfo->RichEdit1, Qt::Key_Escape);
+    EXPECT_TRUE(dayInfo->isVisible()) << "Esc does not close it; its Close button does";
 }
 
 TEST_F(MainWindowTest, SaintOfTheTwentyNinthInACommonYearGoesToThe28th)
@@ -241,4 +256,92 @@ TEST_F(MainWindowTest, CloseEndsTheProgramUnlessShutdownIsNeeded)
     Trigger(*form, "Shutdown");
     EXPECT_TRUE(closed);
     EXPECT_TRUE(form->ShutdownRequested);
+}
+
+TEST_F(MainWindowTest, ListRowsAndMonthItemsHaveTheirDesignedHeight)
+{
+    for (int m = 0; m < 12; ++m)
+        EXPECT_EQ(Child<QComboBox>(*form, "ComboBox1")->view()->sizeHintForRow(m), 18) << m;
+    Select(2024, 12, 1);
+    ClickDay(25);
+    EXPECT_EQ(Child<QListWidget>(*form, "ListBox1")->sizeHintForRow(0), 18);
+}
+
+TEST_F(MainWindowTest, ALongLineKeepsItsDayShowsWhollyAsATooltipAndCopiesWhole)
+{
+    const std::string longName = "Saints Andrew Kim Tae-gon, Paul Chong Ha-sang and their many Companions";
+    const TSaintList day = {SaintRecordOf(longName), SaintRecordOf("Eustace")};
+    QListWidget* list = Child<QListWidget>(*form, "ListBox1");
+    FillSaintList(list, &day);
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    const QString whole = QString::fromStdString(longName) + " - 20.09";
+    ASSERT_EQ(ListTexts(), (QStringList{"Eustace - 20.09", whole}));
+
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0) << "nothing to scroll sideways";
+    EXPECT_LE(list->visualItemRect(list->item(1)).right(), list->viewport()->width());
+
+    const auto tooltip = [&](int row) {
+        const QPoint at = list->visualItemRect(list->item(row)).center();
+        QHelpEvent e(QEvent::ToolTip, at, list->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(list->viewport(), &e);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tooltip(0), "") << "a line that fits has no tooltip";
+    EXPECT_EQ(tooltip(1), whole);
+    QToolTip::hideText();
+
+    list->setCurrentRow(1);
+    Child<TCommnosFrame>(*form, "TCommnosFrame1")->CopyAll->trigger();
+    EXPECT_EQ(QApplication::clipboard()->text(), whole);
+}
+
+TEST_F(MainWindowTest, ActivationBringsTheOpenDialogForwardWithTheWindow)
+{
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    // The windows in the order they are raised: the last one raised is on top.
+    struct RaiseLog : QObject {
+        QList<QObject*> raised;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::ZOrderChange)
+                raised << o;
+            return false;
+        }
+    } log;
+    {
+        const ExpectModal feast("Find_Feast", [&](QDialog& dialog) {
+            form->installEventFilter(&log);
+            dialog.installEventFilter(&log);
+            form->Activate(); // what a second start of the program asks for
+            dialog.removeEventFilter(&log);
+            dialog.findChild<QPushButton*>("Button2")->click();
+        });
+        Trigger(*form, "FindFeasts");
+    }
+    ASSERT_FALSE(log.raised.isEmpty());
+    EXPECT_EQ(log.raised.first(), form.get()) << "the main window comes forward";
+    EXPECT_EQ(log.raised.last(), form->Find_Feast()) << "and its dialog over it";
+}
+
+TEST_F(MainWindowTest, AnErrorBoxBeforeTheWindowIsShownIsCentredOnTheScreen)
+{
+    TForm1 starting(services);
+    QRect box;
+    QString text;
+    {
+        const ExpectModal error("Orvelle of Saints", [&](QDialog& d) {
+            box = d.frameGeometry();
+            text = static_cast<QMessageBox&>(d).text();
+            d.accept();
+        });
+        starting.FormCreate("/nonexistent/dir/saints_out.csv");
+    }
+    EXPECT_EQ(text, "Could not open file [/nonexistent/dir/saints_out.csv]");
+    // Qt keeps room for a window frame of up to 10 by 40 pixels above and left of the box.
+    const QPoint offset = box.center() - QGuiApplication::primaryScreen()->availableGeometry().center();
+    EXPECT_LE(std::abs(offset.x()), 12) << box.x();
+    EXPECT_LE(std::abs(offset.y()), 42) << box.y();
 }
