@@ -8,6 +8,7 @@
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/alarm_reminder.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/print_form.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
 #include "platform/single_instance.h"
@@ -69,6 +70,11 @@ int main(int argc, char** argv)
 
     TDayInfo dayInfo;
     form1.SetDayInfo(&dayInfo);
+    TPrintForm printForm(dayInfo);
+    form1.SetPrintForm(&printForm);
+    // End-to-end tests print to a PDF file instead of a printer.
+    if (const QString pdf = qEnvironmentVariable("ORVELLE_PRINT_TO_PDF"); !pdf.isEmpty())
+        printForm.PrintToFile(pdf);
     TFormFind formFind;
     form1.SetFormFind(&formFind);
 

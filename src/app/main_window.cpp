@@ -15,6 +15,7 @@
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/alarm_rule.h"
 #include "dialogs/find_dialog.h"
+#include "dialogs/print_form.h"
 #include "views/commnos_frame.h"
 #include "views/day_info.h"
 #include "views/saint_views.h"
@@ -185,6 +186,7 @@ void TForm1::CreateActions()
     Bind(GoToNow, &TForm1::GoToNowExecute);
     Bind(RestoreApp, &TForm1::RestoreAppExecute);
     Bind(Options, &TForm1::OptionsExecute);
+    Bind(Print, &TForm1::PrintExecute);
 }
 
 void TForm1::Bind(QAction* command, void (TForm1::*execute)())
@@ -361,6 +363,28 @@ void TForm1::Button3Click()
         return;
     if (StoreAlarm(FServices.Registry, FForm4->DateTime(), FForm4->OptionalMessage()))
         FStoredAlarmReadable = true;
+}
+
+void TForm1::SetPrintForm(TPrintForm* printForm)
+{
+    FPrintForm = printForm;
+    const auto printOne = [printForm](QWidget* owner) {
+        return [printForm, owner](const TSaintRecord& record) {
+            Guarded(owner, [&] { printForm->PrintFrom({{FromFileBytes(record[1]), &record}}); });
+        };
+    };
+    TCommnosFrame1->PrintSaint = printOne(this);
+    printForm->DayInfo().TCommnosFrame1->PrintSaint = printOne(&printForm->DayInfo());
+}
+
+void TForm1::PrintExecute()
+{
+    if (!FPrintForm)
+        return;
+    std::vector<TPrintEntry> entries;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        entries.push_back({ListBox1->item(i)->text(), RecordOf(ListBox1->item(i))});
+    FPrintForm->PrintFrom(entries);
 }
 
 void TForm1::UpdateActions()

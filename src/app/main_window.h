@@ -29,6 +29,7 @@ class TFind_Feast;
 class TFrmOptions;
 class TFormFind;
 class TForm4;
+class TPrintForm;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -44,6 +45,8 @@ class TForm1 : public QWidget {
     // The alarm dialog; storedAlarmReadable is false when start-up met a stored alarm it could not
     // read, which "Set Alarm..." then leaves unread so that OK can replace it.
     void SetForm4(TForm4* form4, bool storedAlarmReadable);
+    // The print selection serves the Print command, "Print Selected" and the Day Info's "Print...".
+    void SetPrintForm(TPrintForm* printForm);
 
     TSaintsData* SaintsData() const { return FSaintsData.get(); }
     TFind_Feast* Find_Feast() const { return FFind_Feast; }
@@ -94,6 +97,7 @@ class TForm1 : public QWidget {
     void FindFeastsExecute();
     void FindSaintExecute();
     void OptionsExecute();
+    void PrintExecute();
     void RestoreAppExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
@@ -131,6 +135,7 @@ class TForm1 : public QWidget {
     TFormFind* FFormFind = nullptr;
     TForm4* FForm4 = nullptr;
     bool FStoredAlarmReadable = true;
+    TPrintForm* FPrintForm = nullptr;
     bool FFilling = false;
 };
 

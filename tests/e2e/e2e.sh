@@ -19,7 +19,7 @@ check() { # check NAME COMMAND...
   if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
 }
 wait_for() { # wait_for COMMAND... : up to 20 s on a busy machine
-  for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
+  for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done
   return 1
 }
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
