@@ -39,7 +39,7 @@ SETTINGS_SECONDS ?= 30
 fuzz:
 	@ORVELLE_EXTRA_PACKAGES="clang libclang-rt-14-dev" tools/install-deps.sh
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DORVELLE_GUI=OFF -DORVELLE_TESTS=OFF \
-	  -DORVELLE_FUZZ=ON -DORVELLE_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	  -DORVELLE_FUZZ=ON -DORVELLE_SANITIZE=ON >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target saints_fuzz settings_fuzz
 	tools/fuzz.sh build-fuzz/fuzz/saints_fuzz fuzz/corpus $(SECONDS) 8192
 	tools/fuzz.sh build-fuzz/fuzz/settings_fuzz fuzz/settings-corpus $(SETTINGS_SECONDS) 4096

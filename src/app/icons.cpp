@@ -1,28 +1,18 @@
 #include "app/icons.h"
 
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
-
 namespace orvelle {
 
 namespace {
 constexpr const char* kToolbarImages[8] = {"exit",  "shutdown",   "options",    "about",
                                            "print", "find_feast", "find_saint", "alarm"};
 
-QIcon FromSvg(const QString& path, std::initializer_list<int> sizes)
+// The PNGs are drawn from the SVG sources beforehand (tools/render_icons); QIcon reads a file only
+// when a size of it is first painted.
+QIcon FromPngs(const char* name, std::initializer_list<int> sizes)
 {
-    QSvgRenderer renderer(path);
     QIcon icon;
-    if (!renderer.isValid())
-        return icon;
-    for (int size : sizes) {
-        QPixmap pixmap(size, size);
-        pixmap.fill(Qt::transparent);
-        QPainter painter(&pixmap);
-        renderer.render(&painter);
-        icon.addPixmap(pixmap);
-    }
+    for (int size : sizes)
+        icon.addFile(QString(":/icons/png/%1-%2.png").arg(name).arg(size), QSize(size, size));
     return icon;
 }
 } // namespace
@@ -31,12 +21,12 @@ QIcon ToolbarIcon(int index)
 {
     if (index < 0 || index >= 8)
         return {};
-    return FromSvg(QString(":/icons/%1.svg").arg(kToolbarImages[index]), {36, 72});
+    return FromPngs(kToolbarImages[index], {36, 72});
 }
 
 QIcon ApplicationIcon()
 {
-    return FromSvg(":/icons/orvelle.svg", {16, 24, 32, 48, 64, 128, 256});
+    return FromPngs("orvelle", {16, 22, 24, 32, 48, 64, 128, 256});
 }
 
 } // namespace orvelle

@@ -8,9 +8,12 @@
 #include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/alarm_reminder.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/info_box.h"
 #include "dialogs/license_window.h"
+#include "dialogs/print_form.h"
 #include "dialogs/splash.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
@@ -47,6 +50,9 @@ int main(int argc, char** argv)
                              QCoreApplication::applicationFilePath().toStdString(),
                              &QSystemTrayIcon::isSystemTrayAvailable};
 
+    // The reminder is the splash's child, so it opens above it.
+    const bool alarmReadable = RunAlarmCheck(services.Registry, services.Clock, splash.get());
+
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &form1, &TForm1::Activate);
@@ -54,6 +60,8 @@ int main(int argc, char** argv)
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &form1,
                      [&form1](QSessionManager&) { form1.ShutdownRequested = true; });
 
+    TForm4 form4(services.Clock);
+    form1.SetForm4(&form4, alarmReadable);
     TForm5 form5;
     form1.SetForm5(&form5);
 
@@ -61,6 +69,11 @@ int main(int argc, char** argv)
 
     TDayInfo dayInfo;
     form1.SetDayInfo(&dayInfo);
+    TPrintForm printForm(dayInfo);
+    form1.SetPrintForm(&printForm);
+    // End-to-end tests print to a PDF file instead of a printer.
+    if (const QString pdf = qEnvironmentVariable("ORVELLE_PRINT_TO_PDF"); !pdf.isEmpty())
+        printForm.PrintToFile(pdf);
     TFormFind formFind;
     form1.SetFormFind(&formFind);
     TFrmAbout frmAbout;

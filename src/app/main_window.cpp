@@ -13,8 +13,11 @@
 #include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/about_dialog.h"
+#include "dialogs/alarm_dialog.h"
+#include "dialogs/alarm_rule.h"
 #include "dialogs/find_dialog.h"
 #include "dialogs/license_window.h"
+#include "dialogs/print_form.h"
 #include "views/commnos_frame.h"
 #include "views/day_info.h"
 #include "views/saint_views.h"
@@ -81,6 +84,7 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     Button3 = Place(new QPushButton("Set Alarm...", this), "Button3", 376, 88, 75, 25);
+    connect(Button3, &QPushButton::clicked, this, [this] { Guarded(this, [this] { Button3Click(); }); });
     Button1 = Place(new QPushButton(SaintInfo->text(), this), "Button1", 376, 128, 75, 25);
     BindToCommand(Button1, SaintInfo);
 
@@ -187,6 +191,7 @@ void TForm1::CreateActions()
     Bind(About, &TForm1::AboutExecute);
     Bind(ShowLicense, &TForm1::ShowLicenseExecute);
     Bind(VisitHomePage, &TForm1::VisitHomePageExecute);
+    Bind(Print, &TForm1::PrintExecute);
 }
 
 void TForm1::Bind(QAction* command, void (TForm1::*execute)())
@@ -353,6 +358,56 @@ void TForm1::VisitHomePageExecute()
 void TForm1::SetDayInfo(TDayInfo* dayInfo)
 {
     FDayInfo = dayInfo;
+}
+
+void TForm1::SetForm4(TForm4* form4, bool storedAlarmReadable)
+{
+    FForm4 = form4;
+    FStoredAlarmReadable = storedAlarmReadable;
+}
+
+void TForm1::Button3Click()
+{
+    if (!FForm4)
+        return;
+    const std::optional<TStoredAlarm> stored =
+        FStoredAlarmReadable ? ReadStoredAlarm(FServices.Registry) : TStoredAlarm{};
+    if (stored) {
+        if (stored->Date) {
+            FForm4->SetIsActivated(true);
+            FForm4->SetDateTime(*stored->Date);
+        } else {
+            FForm4->SetDateTime(FServices.Clock.Now()); // the tick stays as it was last left
+        }
+        if (stored->Message)
+            FForm4->SetOptionalMessage(*stored->Message);
+    }
+    if (ExecModal(*FForm4) != QDialog::Accepted || !FForm4->IsActivated())
+        return;
+    if (StoreAlarm(FServices.Registry, FForm4->DateTime(), FForm4->OptionalMessage()))
+        FStoredAlarmReadable = true;
+}
+
+void TForm1::SetPrintForm(TPrintForm* printForm)
+{
+    FPrintForm = printForm;
+    const auto printOne = [printForm](QWidget* owner) {
+        return [printForm, owner](const TSaintRecord& record) {
+            Guarded(owner, [&] { printForm->PrintFrom({{FromFileBytes(record[1]), &record}}); });
+        };
+    };
+    TCommnosFrame1->PrintSaint = printOne(this);
+    printForm->DayInfo().TCommnosFrame1->PrintSaint = printOne(&printForm->DayInfo());
+}
+
+void TForm1::PrintExecute()
+{
+    if (!FPrintForm)
+        return;
+    std::vector<TPrintEntry> entries;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        entries.push_back({ListBox1->item(i)->text(), RecordOf(ListBox1->item(i))});
+    FPrintForm->PrintFrom(entries);
 }
 
 void TForm1::UpdateActions()

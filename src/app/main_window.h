@@ -30,6 +30,8 @@ class TFrmOptions;
 class TFormFind;
 class TForm5;
 class TFrmAbout;
+class TForm4;
+class TPrintForm;
 
 class TForm1 : public QWidget {
     Q_OBJECT
@@ -44,6 +46,11 @@ class TForm1 : public QWidget {
     void SetFormFind(TFormFind* formFind) { FFormFind = formFind; }
     void SetForm5(TForm5* form5) { FForm5 = form5; }
     void SetFrmAbout(TFrmAbout* frmAbout) { FFrmAbout = frmAbout; }
+    // The alarm dialog; storedAlarmReadable is false when start-up met a stored alarm it could not
+    // read, which "Set Alarm..." then leaves unread so that OK can replace it.
+    void SetForm4(TForm4* form4, bool storedAlarmReadable);
+    // The print selection serves the Print command, "Print Selected" and the Day Info's "Print...".
+    void SetPrintForm(TPrintForm* printForm);
 
     TSaintsData* SaintsData() const { return FSaintsData.get(); }
     TFind_Feast* Find_Feast() const { return FFind_Feast; }
@@ -94,12 +101,14 @@ class TForm1 : public QWidget {
     void FindFeastsExecute();
     void FindSaintExecute();
     void OptionsExecute();
+    void PrintExecute();
     void RestoreAppExecute();
     void AboutExecute();
     void ShowLicenseExecute();
     void VisitHomePageExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
+    void Button3Click();
     void ListBox1Click();
     void CalendarControl1MouseEnterDate(TDateTime date);
     void CalendarControl1MouseClick(TDateTime date);
@@ -133,6 +142,9 @@ class TForm1 : public QWidget {
     TFormFind* FFormFind = nullptr;
     TForm5* FForm5 = nullptr;
     TFrmAbout* FFrmAbout = nullptr;
+    TForm4* FForm4 = nullptr;
+    bool FStoredAlarmReadable = true;
+    TPrintForm* FPrintForm = nullptr;
     bool FFilling = false;
 };
 

@@ -1,6 +1,7 @@
 #include "dialogs/find_dialog.h"
 
 #include "common/qt_bridge.h"
+#include "dialogs/date_picker.h"
 
 #include <QCheckBox>
 #include <QDateEdit>
@@ -11,20 +12,6 @@
 #include <QPushButton>
 
 namespace orvelle {
-
-namespace {
-
-// Tab leaves the picker for the next control, as the tab order says; the arrow keys still move
-// between its day, month and year.
-class TDatePicker : public QDateEdit {
-  public:
-    using QDateEdit::QDateEdit;
-
-  protected:
-    bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
-};
-
-} // namespace
 
 TFormFind::TFormFind(QWidget* parent)
     : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -49,7 +49,7 @@ void AddSaint(QListWidget* listBox, const TSaintRecord& record)
     const QString text =
         FromFileBytes(record[1]) + kDaySeparator + QString::fromStdString(Format("%.2u.%.2u", day, month));
     auto* item = new SaintItem(text);
-    item->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
+    SetRecordOf(item, record);
     listBox->addItem(item);
 }
 
@@ -60,6 +60,11 @@ void StartFill(QListWidget* listBox)
     listBox->sortItems();
 }
 } // namespace
+
+void SetRecordOf(QListWidgetItem* item, const TSaintRecord& record)
+{
+    item->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
+}
 
 QString FitSaintLine(const QString& line, const QFontMetrics& metrics, int width)
 {

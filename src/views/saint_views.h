@@ -12,6 +12,7 @@ namespace orvelle {
 
 // The record an item of a saints list carries (nullptr for any other item).
 const TSaintRecord* RecordOf(const QListWidgetItem* item);
+void SetRecordOf(QListWidgetItem* item, const TSaintRecord& record);
 
 // A saints list line ("name - DD.MM") as it fits into width pixels: unchanged when it fits,
 // else the name is shortened with "…" and the day stays whole.

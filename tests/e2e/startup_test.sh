@@ -1,23 +1,10 @@
 #!/usr/bin/env bash
 # Starts the real program under Xvfb with a temporary home and checks what a person would see:
 # the main window, one copy at a time, recovery after a crash, and a missing saints file.
-set -uo pipefail
-exe=$1 saints=$2 out=$3
-mkdir -p "$out"
-work=$(mktemp -d)
+source "$(dirname "$0")/e2e.sh"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-source "$(dirname "$0")/../../tools/xvfb.sh"
-start_xvfb || exit 1
 
-passed=0 failed=0
-check() { # check NAME COMMAND...
-  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
-}
 wait_window() { # wait_window TITLE-REGEX -> prints window id (waits up to 20 s on a busy machine)
   for _ in $(seq 200); do
     local w
@@ -27,9 +14,6 @@ wait_window() { # wait_window TITLE-REGEX -> prints window id (waits up to 20 s 
   done
   return 1
 }
-
-app="$work/app"
-mkdir -p "$app" && cp "$exe" "$app/orvelle" && cp "$saints" "$app/saints_out.csv"
 
 "$app/orvelle" & first=$!; pids+=($first)
 main=$(wait_window '^Orvelle - ')
@@ -68,5 +52,4 @@ fi
 check "the main window appears after the error" test -n "$(wait_window '^Orvelle - ')"
 kill -TERM "$fourth"; wait "$fourth" 2>/dev/null
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

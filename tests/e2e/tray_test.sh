@@ -2,34 +2,12 @@
 # The tray, as a user meets it under Xvfb with a tray panel (trayer): the first start lives in the
 # tray, a click brings the window, the tray menu ends the program; without a tray the window shows;
 # "Run at startup" writes and removes the autostart entry.
-set -uo pipefail
-exe=$1 saints=$2 out=$3
-mkdir -p "$out"
-work=$(mktemp -d)
-unset QT_QPA_PLATFORM
-pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-source "$(dirname "$0")/../../tools/xvfb.sh"
-start_xvfb || exit 1
-
-passed=0 failed=0
-check() { # check NAME COMMAND...
-  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
-}
-wait_for() { # wait_for COMMAND... : up to 20 s
-  for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-has_visible() { [ -n "$(visible "$1")" ]; }
+source "$(dirname "$0")/e2e.sh"
 ended() { ! kill -0 "$1" 2>/dev/null; }
 fresh_home() {
   export HOME="$work/home$1" XDG_CONFIG_HOME="$work/home$1/.config" XDG_RUNTIME_DIR="$work/runtime$1"
   mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 }
-app="$work/app"
-mkdir -p "$app" && cp "$exe" "$app/orvelle" && cp "$saints" "$app/saints_out.csv"
 tray_icon() { # prints "X Y" of the icon's centre: a small window named Orvelle inside the panel
   xwininfo -root -tree 2>/dev/null | awk '$2 == "\"Orvelle\":" && $3 == "(\"orvelle\"" {
     split($(NF-1), size, /[x+]/); split($NF, at, "+");
@@ -114,5 +92,4 @@ if [ -n "$icon" ]; then
   fi
 fi
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
