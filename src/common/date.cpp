@@ -3,7 +3,6 @@
 #include "common/exception.h"
 
 #include <cmath>
-#include <ctime>
 
 namespace orvelle {
 
@@ -66,25 +65,6 @@ unsigned DaysInMonth(int year, unsigned month)
 {
     return static_cast<unsigned>(
         year_month_day_last{std::chrono::year{year}, month_day_last{std::chrono::month{month}}}.day());
-}
-
-TDateTime Now()
-{
-    const std::time_t t = std::time(nullptr);
-    std::tm local{};
-#if defined(_WIN32)
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
-    const TDateTime day = EncodeDate(local.tm_year + 1900, static_cast<unsigned>(local.tm_mon + 1),
-                                     static_cast<unsigned>(local.tm_mday));
-    return day + (local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec) / 86400.0;
-}
-
-TDateTime Date()
-{
-    return std::trunc(Now());
 }
 
 } // namespace orvelle

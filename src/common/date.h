@@ -16,7 +16,5 @@ TDateTime FromYmd(std::chrono::year_month_day ymd);
 int DayOfTheWeek(TDateTime date); // 1 = Monday .. 7 = Sunday
 TDateTime IncDay(TDateTime date, int days = 1);
 unsigned DaysInMonth(int year, unsigned month);
-TDateTime Now();  // local date and time of day
-TDateTime Date(); // local date, no time of day
 
 } // namespace orvelle
