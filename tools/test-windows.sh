@@ -30,6 +30,7 @@ fi
 # no pipe of ctest's: ctest waits until a test's output pipe closes, and a server or service that a
 # test's Wine started would hold it open after the test ended. A shell reading from this script
 # keeps them alive until the script ends (its input closes then).
+wineserver -k >/dev/null 2>&1 || true # one left by an interrupted run
 wineserver -p </dev/null >/dev/null 2>&1
 exec 3> >(wine cmd.exe >/dev/null 2>&1)
 trap 'exec 3>&-; wineserver -k >/dev/null 2>&1 || true' EXIT

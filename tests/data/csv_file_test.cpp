@@ -133,7 +133,7 @@ TEST(Reader, OpenFailuresNameTheFile)
 // The name reaches the system as UTF-8 bytes; on Windows that takes the UTF-8 process code page.
 TEST(Reader, OpensAFileWithANonAsciiName)
 {
-    TempFile f("01.05.;x;\n", "\xC5\x9Awi\xC4\x99" "ci \xE2\x80\x94 Jos\xC3\xA9.csv"); // "Święci — José.csv"
+    TempFile f("01.05.;x;\n", "Święci — José.csv");
     TCsvFile csv(f.path());
     EXPECT_EQ(csv.ReadRow(), (TStringList{"01.05.", "x"}));
 }

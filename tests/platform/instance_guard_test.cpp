@@ -54,8 +54,8 @@ TEST(Win32Instance, BroadcastReachesAHiddenWindowOfAnotherProcess)
     wc.hInstance = ::GetModuleHandleA(nullptr);
     wc.lpszClassName = "OrvelleTestMain";
     ASSERT_NE(::RegisterClassA(&wc), 0);
-    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "Orvelle", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, nullptr,
-                                    nullptr, wc.hInstance, nullptr);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "Orvelle", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                    nullptr, nullptr, wc.hInstance, nullptr);
     ASSERT_NE(window, nullptr);
     ASSERT_FALSE(::IsWindowVisible(window));
 

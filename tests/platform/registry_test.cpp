@@ -75,7 +75,7 @@ TEST_F(Win32Registry, RegQueryShowsTheValuesWithTheirTypes)
 // The process code page is UTF-8 (the manifest), so the A functions take and give UTF-8.
 TEST_F(Win32Registry, StringsAreUtf8)
 {
-    const std::string text = "\xC5\x9Awi\xC4\x99ty J\xC3\xB3zef";
+    const std::string text = "Święty Józef";
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     reg.WriteString("AlarmMessage", text);
     EXPECT_EQ(reg.ReadString("AlarmMessage"), text);
@@ -83,10 +83,10 @@ TEST_F(Win32Registry, StringsAreUtf8)
     const std::string path = Path(kKey); // ASCII, so widened byte by byte
     wchar_t wide[32] = {};
     DWORD size = sizeof wide;
-    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, std::wstring(path.begin(), path.end()).c_str(), L"AlarmMessage",
-                             RRF_RT_REG_SZ, nullptr, wide, &size),
+    ASSERT_EQ(::RegGetValueW(HKEY_CURRENT_USER, std::wstring(path.begin(), path.end()).c_str(),
+                             L"AlarmMessage", RRF_RT_REG_SZ, nullptr, wide, &size),
               ERROR_SUCCESS);
-    EXPECT_STREQ(wide, L"\u015Awi\u0119ty J\u00F3zef");
+    EXPECT_STREQ(wide, L"Święty Józef");
 }
 
 struct WrongType {
@@ -126,7 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
                       WrongType{"AbsentInteger", REG_NONE, {}, ReadInteger},
                       WrongType{"DwordAsDate", REG_DWORD, {1, 0, 0, 0}, ReadDate},
                       WrongType{"SevenBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6}, ReadDate},
-                      WrongType{"NineBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6, 0x40, 0}, ReadDate},
+                      WrongType{
+                          "NineBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6, 0x40, 0}, ReadDate},
                       WrongType{"StringAsDate", REG_SZ, Bytes(std::string_view("45658.5", 8)), ReadDate},
                       WrongType{"DwordAsString", REG_DWORD, {1, 0, 0, 0}, ReadString},
                       WrongType{"BinaryAsString", REG_BINARY, Bytes("Ave"), ReadString}),
@@ -148,14 +149,17 @@ TEST_F(Win32Registry, ReadsForeignValuesOfTheRightType)
 
 TEST_F(Win32Registry, RefusedWritesNameTheValue)
 {
-    EXPECT_EQ(Message([&] { reg.WriteInteger("MinimizeToTray", 1); }), "Failed to set data for 'MinimizeToTray'")
+    EXPECT_EQ(Message([&] { reg.WriteInteger("MinimizeToTray", 1); }),
+              "Failed to set data for 'MinimizeToTray'")
         << "no key open";
     ASSERT_TRUE(reg.OpenKey(kKey, true));
     // The key is deleted behind the open handle: the system refuses every write to it.
     ASSERT_EQ(::RegDeleteTreeA(HKEY_CURRENT_USER, Path(kKey).c_str()), ERROR_SUCCESS);
-    EXPECT_EQ(Message([&] { reg.WriteInteger("MinimizeToTray", 1); }), "Failed to set data for 'MinimizeToTray'");
+    EXPECT_EQ(Message([&] { reg.WriteInteger("MinimizeToTray", 1); }),
+              "Failed to set data for 'MinimizeToTray'");
     EXPECT_EQ(Message([&] { reg.WriteDate("AlarmDate", 1.0); }), "Failed to set data for 'AlarmDate'");
-    EXPECT_EQ(Message([&] { reg.WriteString("AlarmMessage", "x"); }), "Failed to set data for 'AlarmMessage'");
+    EXPECT_EQ(Message([&] { reg.WriteString("AlarmMessage", "x"); }),
+              "Failed to set data for 'AlarmMessage'");
     EXPECT_FALSE(Exists(kKey)) << "a refused write creates no key";
 }
 

@@ -74,6 +74,14 @@ TEST_F(Win32Settings, ValueOfTheWrongTypeIsReportedAndReplaced)
     EXPECT_EQ(Get(kKey, "MinimizeToTray"), (Raw{REG_DWORD, kOn}));
 }
 
+// Only loading creates the program's key; saving opens what is there, and the run key is the system's.
+TEST_F(Win32Settings, SavingCreatesNoKey)
+{
+    settings = {true, true, true};
+    SaveSettings(reg, *autostart, settings, "C:\\orvelle.exe");
+    EXPECT_FALSE(Exists("\\Software"));
+}
+
 // A volatile key can only hold volatile keys, so the program's key can be neither created nor
 // opened below it.
 TEST_F(Win32Settings, KeyThatCannotBeCreatedLeavesTheSettingsOff)

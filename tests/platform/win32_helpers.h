@@ -23,7 +23,8 @@ class TestKey : public ::testing::Test {
 
     static std::string Root()
     {
-        return std::string(kTestRoot) + '\\' + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        return std::string(kTestRoot) + '\\' +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name();
     }
     // The full path of a key given as the program names it ("\Software\Orvelle").
     static std::string Path(const std::string& key) { return Root() + key; }
@@ -39,8 +40,8 @@ class TestKey : public ::testing::Test {
     static void Create(const std::string& key)
     {
         HKEY h = nullptr;
-        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, Path(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &h,
-                                    nullptr),
+        ASSERT_EQ(::RegCreateKeyExA(HKEY_CURRENT_USER, Path(key).c_str(), 0, nullptr, 0, KEY_WRITE, nullptr,
+                                    &h, nullptr),
                   ERROR_SUCCESS);
         ::RegCloseKey(h);
     }
@@ -59,8 +60,8 @@ class TestKey : public ::testing::Test {
                            &raw.type, nullptr, &size) != ERROR_SUCCESS)
             return {};
         raw.bytes.resize(size);
-        ::RegGetValueA(HKEY_CURRENT_USER, Path(key).c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND, &raw.type,
-                       raw.bytes.data(), &size);
+        ::RegGetValueA(HKEY_CURRENT_USER, Path(key).c_str(), name.c_str(), RRF_RT_ANY | RRF_NOEXPAND,
+                       &raw.type, raw.bytes.data(), &size);
         raw.bytes.resize(size);
         return raw;
     }

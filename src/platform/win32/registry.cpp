@@ -1,6 +1,5 @@
-#include "platform/win32/win_registry.h"
-
 #include "common/exception.h"
+#include "platform/win32/win_registry.h"
 
 #include <bit>
 #include <cstring>
@@ -34,8 +33,8 @@ bool TWinRegistry::OpenKey(const std::string& key, bool canCreate)
 {
     CloseKey();
     HKEY opened = nullptr;
-    const LONG rc = canCreate ? ::RegCreateKeyExA(HKEY_CURRENT_USER, Path(key).c_str(), 0, nullptr, 0, kAccess,
-                                                  nullptr, &opened, nullptr)
+    const LONG rc = canCreate ? ::RegCreateKeyExA(HKEY_CURRENT_USER, Path(key).c_str(), 0, nullptr, 0,
+                                                  kAccess, nullptr, &opened, nullptr)
                               : ::RegOpenKeyExA(HKEY_CURRENT_USER, Path(key).c_str(), 0, kAccess, &opened);
     if (rc != ERROR_SUCCESS)
         return false;
@@ -61,7 +60,8 @@ bool TWinRegistry::KeyExists(const std::string& key)
 
 bool TWinRegistry::ValueExists(const std::string& name)
 {
-    return FKey && ::RegQueryValueExA(Key(FKey), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return FKey &&
+           ::RegQueryValueExA(Key(FKey), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 // The raw bytes of a value of the given type; an absent value has no type and is of the wrong one.
@@ -72,8 +72,8 @@ std::string TWinRegistry::Read(const std::string& name, unsigned long type, unsi
     LONG rc = ERROR_INVALID_HANDLE;
     // The buffer starts empty: the first call tells the size (and again if the value grew).
     for (DWORD size = 0; FKey;) {
-        rc = ::RegQueryValueExA(Key(FKey), name.c_str(), nullptr, &actual, reinterpret_cast<BYTE*>(data.data()),
-                                &size);
+        rc = ::RegQueryValueExA(Key(FKey), name.c_str(), nullptr, &actual,
+                                reinterpret_cast<BYTE*>(data.data()), &size);
         if (rc == ERROR_SUCCESS || rc == ERROR_MORE_DATA)
             data.resize(size);
         if (rc != ERROR_MORE_DATA)
