@@ -13,12 +13,9 @@ mkdir -p "$shots"
 work=$(mktemp -d)
 export XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-display=":$((100 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-trap 'kill $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+trap 'kill ${XVFB_PID:-} 2>/dev/null || true; rm -rf "$work"' EXIT
+source "$(dirname "$0")/xvfb.sh"
+start_xvfb
 
 "$exe" &
 app=$!

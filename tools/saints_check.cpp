@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <set>
 #include <sstream>
 
@@ -13,7 +14,7 @@ namespace orvelle {
 namespace {
 constexpr unsigned kDaysInMonth[12] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
 constexpr size_t kColumns = 10;
-constexpr unsigned kMinPerDay = 2, kMaxPerDay = 5, kMinWords = 50, kMaxWords = 150;
+constexpr unsigned kMinPerDay = 2, kMaxPerDay = 6, kMinWords = 50, kMaxWords = 150;
 constexpr size_t kMinRows = 1000;
 
 int DayIndex(unsigned month, unsigned day)
@@ -38,6 +39,46 @@ int ParseKey(std::string_view key)
     return DayIndex(month, day);
 }
 
+// Letters, apostrophes and every byte of a multi-byte UTF-8 character make up words.
+bool WordByte(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    return std::isalpha(u) || u >= 0x80 || c == '\'';
+}
+
+std::vector<std::string> Words(std::string_view text)
+{
+    std::vector<std::string> words;
+    std::string word;
+    for (const char c : text) {
+        if (WordByte(c)) {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!word.empty()) {
+            words.push_back(std::move(word));
+            word.clear();
+        }
+    }
+    if (!word.empty())
+        words.push_back(std::move(word));
+    return words;
+}
+
+bool HasYear(std::string_view text)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (!std::isdigit(static_cast<unsigned char>(text[i])) || (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1]))))
+            continue;
+        size_t j = i;
+        while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
+            ++j;
+        const bool ended = j == text.size() || !std::isalnum(static_cast<unsigned char>(text[j]));
+        if (ended && text[i] != '0' && (j - i == 3 || j - i == 4))
+            return true;
+        i = j;
+    }
+    return false;
+}
+
 size_t CountWords(std::string_view text)
 {
     size_t words = 0;
@@ -50,6 +91,36 @@ size_t CountWords(std::string_view text)
     return words;
 }
 } // namespace
+
+bool EndsOnAYear(std::string_view profile)
+{
+    while (!profile.empty() && (profile.back() == ' ' || profile.back() == '.'))
+        profile.remove_suffix(1);
+    size_t start = 0;
+    for (size_t i = 0; i + 1 < profile.size(); ++i)
+        if ((profile[i] == '.' || profile[i] == '!' || profile[i] == '?') && profile[i + 1] == ' ')
+            start = i + 2;
+    const std::string_view last = profile.substr(start);
+    if (!HasYear(last))
+        return false;
+    static const std::set<std::string> deathWords = {"die",     "died",     "dies",    "dying",
+                                                     "death",   "martyred", "martyrdom", "executed",
+                                                     "killed",  "slain",    "beheaded", "burned", "hanged"};
+    for (const std::string& w : Words(last))
+        if (deathWords.count(w) || w.rfind("canoni", 0) == 0 || w.rfind("beatif", 0) == 0)
+            return true;
+    return false;
+}
+
+bool BeginsWithName(std::string_view name, std::string_view profile)
+{
+    static const std::set<std::string> titles = {"saint", "saints", "blessed", "pope", "st", "venerable", "holy", "the"};
+    const std::vector<std::string> first = Words(profile.substr(0, 200));
+    for (const std::string& w : Words(name))
+        if (!titles.count(w))
+            return !first.empty() && first.front() == w;
+    return false;
+}
 
 SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
 {
@@ -133,6 +204,8 @@ SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
             fault(lineNo, "columns 8 and 9 must be empty");
         if (!namesOfDay.insert(std::string(cols[1])).second)
             fault(lineNo, Format("%s is listed twice on this day", std::string(cols[1])));
+        report.endsOnYear += EndsOnAYear(cols[4]);
+        report.beginsWithName += BeginsWithName(cols[1], cols[4]);
         const size_t words = CountWords(cols[4]);
         if (!formatOnly && (words < kMinWords || words > kMaxWords))
             fault(lineNo, Format("profile of %zu words (50 to 150 expected)", words));
@@ -149,7 +222,7 @@ SaintsCheckReport CheckSaintsFile(std::string_view bytes, bool formatOnly)
             for (unsigned d = 1; d <= kDaysInMonth[m - 1]; ++d) {
                 const unsigned n = perDay[static_cast<size_t>(DayIndex(m, d))];
                 if (n < kMinPerDay || n > kMaxPerDay)
-                    report.faults.push_back(Format("day %.2u.%.2u.: %u saints (2 to 5 expected)", m, d, n));
+                    report.faults.push_back(Format("day %.2u.%.2u.: %u rows (2 to 6 expected)", m, d, n));
             }
         if (report.rows < kMinRows)
             report.faults.push_back(Format("%zu rows in all (at least 1000 expected)", report.rows));
@@ -163,6 +236,11 @@ std::string FormatReport(const SaintsCheckReport& report)
     out << "rows: " << report.rows << "\ndays covered: " << report.days << " of 366\n"
         << "saints per day: min " << report.minPerDay << ", median " << report.medianPerDay << ", max "
         << report.maxPerDay << "\n";
+    const auto share = [&](size_t n) { return report.rows ? 100.0 * static_cast<double>(n) / static_cast<double>(report.rows) : 0.0; };
+    out << Format("profiles ending on a year of death, canonisation or beatification: %zu (%.1f %%)\n",
+                  report.endsOnYear, share(report.endsOnYear))
+        << Format("profiles beginning with the name: %zu (%.1f %%)\n", report.beginsWithName,
+                  share(report.beginsWithName));
     for (const auto& f : report.faults)
         out << f << "\n";
     out << (report.ok() ? "OK" : Format("%zu faults", report.faults.size())) << "\n";

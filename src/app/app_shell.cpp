@@ -1,5 +1,6 @@
 #include "app/app_shell.h"
 
+#include "common/error_box.h"
 #include "common/qt_bridge.h"
 #include "common/text.h"
 
@@ -9,7 +10,6 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName("Orvelle");
     setOrganizationName("Orvelle");
-    setApplicationDisplayName(kApplicationTitle);
 }
 
 bool TApplication::notify(QObject* receiver, QEvent* event)

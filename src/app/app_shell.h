@@ -1,10 +1,10 @@
 #pragma once
 // The application object: the last net for errors, so none crosses the event loop uncaught.
+#include "common/application_title.h"
+
 #include <QApplication>
 
 namespace orvelle {
-
-inline constexpr char kApplicationTitle[] = "Orvelle of Saints";
 
 class TApplication : public QApplication {
     Q_OBJECT

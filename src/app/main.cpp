@@ -3,7 +3,10 @@
 #include "app/hidden_form.h"
 #include "app/icons.h"
 #include "app/main_window.h"
+#include "common/clock.h"
 #include "dialogs/find_dialog.h"
+#include "platform/autostart.h"
+#include "platform/registry.h"
 #include "platform/single_instance.h"
 #include "views/day_info.h"
 
@@ -38,7 +41,12 @@ int main(int argc, char** argv)
 
     THiddenForm hiddenForm;
 
-    TForm1 form1;
+    TSystemClock clock;
+    const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
+    const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
+    const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
+
+    TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
     QObject::connect(&instance, &SingleInstance::ActivationRequested, &form1, &TForm1::Activate);
     // Log-off and system shutdown always end the program, whatever the tray setting.
@@ -53,7 +61,8 @@ int main(int argc, char** argv)
     form1.SetFormFind(&formFind);
 
     CentreOnScreen(&form1);
-    if (!form1.MinimizeToTray())
+    // With the tray setting on the program starts in the tray, unless there is no tray to start in.
+    if (!form1.HidesToTray())
         form1.show();
 
     // The main window closing ends the loop; hiding it to the tray does not.

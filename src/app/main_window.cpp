@@ -1,10 +1,15 @@
 #include "app/main_window.h"
 
 #include "app/icons.h"
+#include "app/options_dialog.h"
 #include "calendar/calendar_control.h"
 #include "churchyear/feasts.h"
 #include "churchyear/find_feast_dialog.h"
+#include "common/application_title.h"
+#include "common/clock.h"
 #include "common/exception.h"
+#include "common/modal.h"
+#include "common/error_box.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
 #include "views/commnos_frame.h"
@@ -22,7 +27,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QSpinBox>
+#include <QSystemTrayIcon>
+#include <QTimer>
 #include <QToolBar>
 
 namespace orvelle {
@@ -44,7 +52,8 @@ template <typename W> W* Place(W* w, const char* name, int x, int y, int width, 
 }
 } // namespace
 
-TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<TSaintsData>())
+TForm1::TForm1(const TServices& services, QWidget* parent)
+    : QWidget(parent), FServices(services), FSaintsData(std::make_unique<TSaintsData>())
 {
     setObjectName("Form1");
     setWindowTitle("Orvelle");
@@ -95,7 +104,7 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent), FSaintsData(std::make_unique<
     Bevel2 = Place(new QFrame(this), "Bevel2", 8, 234, 444, 214);
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    CalendarControl1 = Place(new TCalendarControl(this), "CalendarControl1", 9, 235, 441, 212);
+    CalendarControl1 = Place(new TCalendarControl(FServices.Clock, this), "CalendarControl1", 9, 235, 441, 212);
     CalendarControl1->ApplyMainWindowValues();
 
     for (QPushButton* b : {Button1, Button2, Button3})
@@ -171,11 +180,8 @@ void TForm1::CreateActions()
     Bind(Shutdown, &TForm1::ShutdownExecute);
     Bind(SaintInfo, &TForm1::SaintInfoExecute);
     Bind(GoToNow, &TForm1::GoToNowExecute);
-    connect(RestoreApp, &QAction::triggered, this, [this] {
-        showNormal();
-        raise();
-        activateWindow();
-    });
+    Bind(RestoreApp, &TForm1::RestoreAppExecute);
+    Bind(Options, &TForm1::OptionsExecute);
 }
 
 void TForm1::Bind(QAction* command, void (TForm1::*execute)())
@@ -237,11 +243,20 @@ void TForm1::FormCreate(const QString& dataPath)
     ShutdownRequested = false;
     TCommnosFrame1->SetSaintListBox(ListBox1);
 
+    FFrmOptions = new TFrmOptions(FServices, this);
     FFind_Feast = new TFind_Feast(this);
     int year;
     unsigned month, day;
-    DecodeDate(Now(), year, month, day);
+    const TDateTime now = FServices.Clock.Now();
+    DecodeDate(now, year, month, day);
     FFind_Feast->SetYear(year);
+
+    // A wrong-typed value is reported and replaced by its default; a refused write is reported
+    // and the window goes on with what was read.
+    Guarded(this, [this] {
+        FFrmOptions->LoadSettings([this](const std::string& message) { ShowErrorBox(Exception(message), this); });
+    });
+    CreateTrayIcon();
 
     ComboBox1->clear();
     const QLocale locale;
@@ -249,8 +264,66 @@ void TForm1::FormCreate(const QString& dataPath)
         ComboBox1->addItem(locale.standaloneMonthName(m, QLocale::LongFormat));
     ComboBox1->setCurrentIndex(static_cast<int>(month) - 1);
     UpDown1->setValue(year);
-    CalendarControl1->SetSelectedDate(Now());
+    CalendarControl1->SetSelectedDate(now);
     FillSaintsOfSelectedDate();
+    if (MinimizeToTray())
+        FTrayIcon->show();
+}
+
+void TForm1::CreateTrayIcon()
+{
+    SysTrayPopup = new QMenu(this);
+    SysTrayPopup->setObjectName("SysTrayPopup");
+    QAction* restore = SysTrayPopup->addAction("Show Calendar", RestoreApp, &QAction::trigger);
+    restore->setObjectName("RestoreApp1");
+    SysTrayPopup->addSeparator()->setObjectName("N1");
+    QAction* shutdown = SysTrayPopup->addAction(Shutdown->text(), Shutdown, &QAction::trigger);
+    shutdown->setObjectName("Nic1");
+    SysTrayPopup->addAction("Cancel")->setObjectName("Cancel1");
+
+    FTrayIcon = new QSystemTrayIcon(ApplicationIcon(), this);
+    FTrayIcon->setObjectName("TrayIcon");
+    FTrayIcon->setToolTip(kApplicationTitle);
+    FTrayIcon->setContextMenu(SysTrayPopup);
+    connect(FTrayIcon, &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
+        if (reason == QSystemTrayIcon::Trigger)
+            RestoreApp->trigger();
+    });
+}
+
+bool TForm1::MinimizeToTray() const
+{
+    return FFrmOptions && FFrmOptions->MinimizeToTray();
+}
+
+bool TForm1::DisplayInfoAtStartup() const
+{
+    return FFrmOptions && FFrmOptions->DisplayInfoAtStartup();
+}
+
+bool TForm1::HidesToTray() const
+{
+    return MinimizeToTray() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TForm1::ApplyTraySetting()
+{
+    FTrayIcon->setVisible(MinimizeToTray());
+}
+
+void TForm1::OptionsExecute()
+{
+    if (ExecModal(*FFrmOptions) != QDialog::Accepted)
+        return;
+    FFrmOptions->SaveSettings();
+    ApplyTraySetting();
+}
+
+void TForm1::RestoreAppExecute()
+{
+    showNormal();
+    raise();
+    activateWindow();
 }
 
 void TForm1::SetDayInfo(TDayInfo* dayInfo)
@@ -268,9 +341,10 @@ void TForm1::UpdateActions()
 
 void TForm1::FillSaintsOfSelectedDate()
 {
-    FFilling = true;
-    FillSaintList(ListBox1, FSaintsData->SaintsOfDate(CalendarControl1->SelectedDate()));
-    FFilling = false;
+    {
+        const QScopedValueRollback filling(FFilling, true);
+        FillSaintList(ListBox1, FSaintsData->SaintsOfDate(CalendarControl1->SelectedDate()));
+    }
     UpdateActions();
 }
 
@@ -320,7 +394,7 @@ void TForm1::SyncDateFromMonthYear()
 
 void TForm1::GoToNowExecute()
 {
-    CalendarControl1->SetSelectedDate(Now());
+    CalendarControl1->SetSelectedDate(FServices.Clock.Now());
     FillSaintsOfSelectedDate();
 }
 
@@ -353,7 +427,7 @@ void TForm1::SaintInfoExecute()
 
 void TForm1::FindFeastsExecute()
 {
-    if (FFind_Feast->exec() != QDialog::Accepted)
+    if (ExecModal(*FFind_Feast) != QDialog::Accepted)
         return;
     const TFeastRange range = ComputeFeast(FFind_Feast->GetMoveableFeast(), FFind_Feast->GetYear());
     CalendarControl1->SetFeastRange(range.First, range.Last);
@@ -363,17 +437,18 @@ void TForm1::FindFeastsExecute()
 
 void TForm1::FindSaintExecute()
 {
-    if (!FFormFind || FFormFind->exec() != QDialog::Accepted)
+    if (!FFormFind || ExecModal(*FFormFind) != QDialog::Accepted)
         return;
     TSaintRefs results;
     const TDateTime date = FFormFind->GetSearchDate();
     FSaintsData->FindSaints(FFormFind->GetSearchName(), FFormFind->GetSearchProfile(), results, date);
     QMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
                     QMessageBox::Ok, this);
-    box.exec();
-    FFilling = true;
-    FillSaintList(ListBox1, results);
-    FFilling = false;
+    ExecModal(box);
+    {
+        const QScopedValueRollback filling(FFilling, true);
+        FillSaintList(ListBox1, results);
+    }
     UpdateActions();
 }
 
@@ -391,7 +466,7 @@ void TForm1::FormCloseQuery(bool& canClose)
 {
     if (ShutdownRequested) {
         canClose = true;
-    } else if (FMinimizeToTray) {
+    } else if (HidesToTray()) {
         canClose = false;
         if (FDayInfo)
             FDayInfo->hide();
@@ -406,10 +481,26 @@ void TForm1::closeEvent(QCloseEvent* event)
     bool canClose = true;
     FormCloseQuery(canClose);
     if (canClose) {
+        if (FTrayIcon)
+            FTrayIcon->hide();
         event->accept();
         emit Closed();
     } else
         event->ignore();
+}
+
+void TForm1::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange || !isMinimized() || !HidesToTray())
+        return;
+    // Minimising with the tray setting on hides the window instead.
+    if (FDayInfo)
+        FDayInfo->hide();
+    QTimer::singleShot(0, this, [this] {
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+        hide();
+    });
 }
 
 void TForm1::ExitActionExecute()

@@ -1,5 +1,6 @@
 #pragma once
 // The main window: menus, toolbar, the saints of the chosen day, the date line and the calendar.
+#include "app/services.h"
 #include "common/date.h"
 #include "data/saints_data.h"
 
@@ -12,9 +13,11 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
+class QMenu;
 class QMenuBar;
 class QPushButton;
 class QSpinBox;
+class QSystemTrayIcon;
 class QToolBar;
 
 namespace orvelle {
@@ -23,12 +26,13 @@ class TCalendarControl;
 class TCommnosFrame;
 class TDayInfo;
 class TFind_Feast;
+class TFrmOptions;
 class TFormFind;
 
 class TForm1 : public QWidget {
     Q_OBJECT
   public:
-    explicit TForm1(QWidget* parent = nullptr);
+    explicit TForm1(const TServices& services, QWidget* parent = nullptr);
     ~TForm1() override;
 
     // The creation sequence; the saints file is read from dataPath.
@@ -42,7 +46,12 @@ class TForm1 : public QWidget {
     TDayInfo* DayInfo() const { return FDayInfo; }
 
     bool ShutdownRequested = false;
-    bool MinimizeToTray() const { return FMinimizeToTray; }
+    TFrmOptions* FrmOptions() const { return FFrmOptions; }
+    bool MinimizeToTray() const;
+    bool DisplayInfoAtStartup() const;
+    // The tray setting as it acts now: without a tray on the desktop the window never hides.
+    bool HidesToTray() const;
+    QSystemTrayIcon* TrayIcon() const { return FTrayIcon; }
 
     // Restores a minimised window and brings it forward; a window hidden in the tray stays hidden.
     void Activate();
@@ -73,12 +82,15 @@ class TForm1 : public QWidget {
     QAction* RestoreApp;
     QAction* VisitHomePage;
     QAction* ShowLicense;
+    QMenu* SysTrayPopup;
 
     void FormCloseQuery(bool& canClose);
     void ExitActionExecute();
     void ShutdownExecute();
     void FindFeastsExecute();
     void FindSaintExecute();
+    void OptionsExecute();
+    void RestoreAppExecute();
     void GoToNowExecute();
     void SaintInfoExecute();
     void ListBox1Click();
@@ -92,6 +104,7 @@ class TForm1 : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void CreateActions();
@@ -101,12 +114,16 @@ class TForm1 : public QWidget {
     void UpdateActions();
     void MoveCalendarToSaint(const TSaintRecord& record);
     void FillSaintsOfSelectedDate();
+    void CreateTrayIcon();
+    void ApplyTraySetting();
 
+    TServices FServices;
     std::unique_ptr<TSaintsData> FSaintsData;
+    TFrmOptions* FFrmOptions = nullptr;
+    QSystemTrayIcon* FTrayIcon = nullptr;
     TFind_Feast* FFind_Feast = nullptr;
     TDayInfo* FDayInfo = nullptr;
     TFormFind* FFormFind = nullptr;
-    bool FMinimizeToTray = false; // the tray setting; off until the Options dialog keeps it
     bool FFilling = false;
 };
 

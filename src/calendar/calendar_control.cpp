@@ -1,5 +1,6 @@
 #include "calendar/calendar_control.h"
 
+#include "common/error_box.h"
 #include "common/qt_bridge.h"
 #include "common/text.h"
 #include "data/saints_data.h"
@@ -91,11 +92,11 @@ struct RestoreOnExit {
 
 } // namespace
 
-TCalendarControl::TCalendarControl(QWidget* parent) : QWidget(parent)
+TCalendarControl::TCalendarControl(const TClock& clock, QWidget* parent) : QWidget(parent)
 {
     resize(100, 100);
     FSundayBackgroundColor = QColor(255, 251, 240);
-    FSelectedDate = Now();
+    FSelectedDate = clock.Now();
     FBackgroundColor = Qt::white;
     FGridColor = QColor(128, 128, 128);
     FCurrentDayBorderColor = QColor(255, 0, 0);

@@ -4,6 +4,7 @@
 // It reports the day under the mouse, presses and double-clicks, and never changes its own
 // dates in answer to them: the owner does.
 #include "calendar/calendar_geometry.h"
+#include "common/clock.h"
 #include "common/date.h"
 
 #include <QColor>
@@ -30,7 +31,7 @@ class TCalendarControl : public QWidget {
     using TMouseEnterCalendarEvent = std::function<void(TCalendarControl* Sender, TDateTime ADateTime)>;
     using TNotifyEvent = std::function<void(TCalendarControl* Sender)>;
 
-    explicit TCalendarControl(QWidget* parent = nullptr);
+    explicit TCalendarControl(const TClock& clock, QWidget* parent = nullptr);
 
     // The values the main window gives its calendar, CalendarControl1 (size, fonts, colours,
     // hand cursor, object name); SelectedDate and SaintsData are set by the main window itself.

@@ -2,15 +2,10 @@
 
 #include "common/text.h"
 
-#include <QApplication>
-#include <QClipboard>
 #include <QDateTime>
 #include <QFontDatabase>
-#include <QKeyEvent>
-#include <QMessageBox>
-#include <QPointer>
-#include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <cmath>
 
 namespace orvelle {
@@ -33,6 +28,12 @@ TDateTime FromQDateTime(const QDateTime& dateTime)
     return FromQDate(dateTime.date()) + dateTime.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
+QDateTime ToQDateTime(TDateTime dateTime)
+{
+    const double seconds = std::round(std::fabs(dateTime - std::trunc(dateTime)) * 86400.0);
+    return QDateTime(ToQDate(dateTime), QTime(0, 0)).addSecs(static_cast<qint64>(std::min(seconds, 86399.0)));
+}
+
 void PlaceInClientArea(QWidget* w, int left, int top, int width, int height)
 {
     const QPoint origin = w->parentWidget()->mapTo(w->window(), QPoint(0, 0));
@@ -49,43 +50,6 @@ QFont DialogFont()
 QString FromFileBytes(const std::string& bytes)
 {
     return QString::fromStdString(ToUtf8(bytes));
-}
-
-namespace {
-// Ctrl+C copies the message on every platform, so a path or a line number can be pasted.
-class ErrorBox : public QMessageBox {
-  public:
-    using QMessageBox::QMessageBox;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(text());
-            return;
-        }
-        QMessageBox::keyPressEvent(event);
-    }
-};
-} // namespace
-
-void ShowErrorBox(const QString& message, QWidget* parent)
-{
-    if (!parent)
-        parent = QApplication::activeWindow();
-    ErrorBox box(QMessageBox::Critical, QApplication::applicationDisplayName(), message, QMessageBox::Ok,
-                 parent);
-    box.exec();
-}
-
-void ShowErrorBox(const std::exception& error, QWidget* parent)
-{
-    ShowErrorBox(QString::fromStdString(ToUtf8(error.what())), parent);
-}
-
-void QueueErrorBox(const QString& message)
-{
-    QTimer::singleShot(0, qApp, [message] { ShowErrorBox(message); });
 }
 
 } // namespace orvelle

@@ -1,11 +1,10 @@
 #pragma once
-// The widget edge: Dates to and from Qt's types, file bytes to QString, and the one error box.
+// The widget edge: Dates to and from Qt's types, file bytes to QString, client-area placement.
 #include "common/date.h"
 
 #include <QDate>
 #include <QFont>
 #include <QString>
-#include <exception>
 #include <string>
 
 class QWidget;
@@ -15,6 +14,8 @@ namespace orvelle {
 QDate ToQDate(TDateTime date);
 TDateTime FromQDate(const QDate& date);
 TDateTime FromQDateTime(const QDateTime& dateTime);
+// The date and its time of day, to the second.
+QDateTime ToQDateTime(TDateTime dateTime);
 
 // Puts a control at a rectangle given in its window's client area, wherever its parent is.
 void PlaceInClientArea(QWidget* w, int left, int top, int width, int height);
@@ -23,21 +24,5 @@ QFont DialogFont();
 
 // Saints file bytes as text: UTF-8 when valid, else Windows-1252.
 QString FromFileBytes(const std::string& bytes);
-
-// The standard error box: caption = application title, text = the message; the program goes on.
-void ShowErrorBox(const QString& message, QWidget* parent = nullptr);
-void ShowErrorBox(const std::exception& error, QWidget* parent = nullptr);
-// Runs a command or an event handler: an error ends it and is shown in the error box.
-template <typename F> void Guarded(QWidget* parent, F&& work)
-{
-    try {
-        work();
-    } catch (const std::exception& e) {
-        ShowErrorBox(e, parent);
-    }
-}
-
-// For paint handlers and other places where a modal box must not open: shows it after the event.
-void QueueErrorBox(const QString& message);
 
 } // namespace orvelle

@@ -1,4 +1,5 @@
 #include "churchyear/find_feast_dialog.h"
+#include "common/application_title.h"
 #include "gui/modal.h"
 #include "main_window_fixture.h"
 
@@ -17,35 +18,33 @@ class FindCommandsTest : public MainWindowTest {
     // Runs Find Feast, choosing feast `number` (0..15) and `year` in the dialog, then OK or Cancel.
     void FindFeast(int number, int year, bool ok = true)
     {
-        WhenModalOpens([=](QWidget* w) {
-            auto* dialog = qobject_cast<TFind_Feast*>(w);
-            ASSERT_NE(dialog, nullptr);
-            dialog->findChild<QRadioButton*>(QString("RadioButton%1").arg(number + 1))->setChecked(true);
-            dialog->SetYear(year);
-            dialog->findChild<QPushButton*>(ok ? "Button1" : "Button2")->click();
+        const ExpectModal dialog("Find_Feast", [=](QDialog& d) {
+            auto& feast = static_cast<TFind_Feast&>(d);
+            feast.findChild<QRadioButton*>(QString("RadioButton%1").arg(number + 1))->setChecked(true);
+            feast.SetYear(year);
+            feast.findChild<QPushButton*>(ok ? "Button1" : "Button2")->click();
         });
-        form->FindFeasts->trigger();
+        Trigger(*form, "FindFeasts");
     }
     // Runs Find Saint with the given criteria; returns the text of the result box.
     QString FindSaint(const QString& name, const QString& profile, const QDate& day = {})
     {
         QString message;
-        WhenModalOpens([&](QWidget* w) {
-            w->findChild<QLineEdit*>("Edit1")->setText(name);
-            w->findChild<QLineEdit*>("Edit2")->setText(profile);
-            w->findChild<QCheckBox*>("CheckBox1")->setChecked(day.isValid());
+        const ExpectModal dialog("FormFind", [&](QDialog& w) {
+            w.findChild<QLineEdit*>("Edit1")->setText(name);
+            w.findChild<QLineEdit*>("Edit2")->setText(profile);
+            w.findChild<QCheckBox*>("CheckBox1")->setChecked(day.isValid());
             if (day.isValid())
-                w->findChild<QDateEdit*>("DateTimePicker1")->setDate(day);
-            QTest::keyClick(w->findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
-            WhenModalOpens([&](QWidget* box) {
-                auto* mb = qobject_cast<QMessageBox*>(box);
-                ASSERT_NE(mb, nullptr);
-                message = mb->windowTitle() + ": " + mb->text();
-                EXPECT_EQ(mb->icon(), QMessageBox::NoIcon);
-                mb->accept();
-            });
+                w.findChild<QDateEdit*>("DateTimePicker1")->setDate(day);
+            QTest::keyClick(w.findChild<QLineEdit*>("Edit1"), Qt::Key_Return);
         });
-        form->FindSaint->trigger();
+        const ExpectModal result("Search result", [&](QDialog& box) {
+            auto& mb = static_cast<QMessageBox&>(box);
+            message = mb.windowTitle() + ": " + mb.text();
+            EXPECT_EQ(mb.icon(), QMessageBox::NoIcon);
+            mb.accept();
+        });
+        Trigger(*form, "FindSaint");
         return message;
     }
     int MarkedDays() const
@@ -131,11 +130,11 @@ TEST_F(FindCommandsTest, SearchReportsTheCountAndListsTheHits)
 TEST_F(FindCommandsTest, SearchDialogKeepsItsCriteria)
 {
     FindSaint("genev", "");
-    WhenModalOpens([](QWidget* w) {
-        EXPECT_EQ(w->findChild<QLineEdit*>("Edit1")->text(), "genev");
-        w->findChild<QPushButton*>("Button2")->click();
+    const ExpectModal dialog("FormFind", [](QDialog& w) {
+        EXPECT_EQ(w.findChild<QLineEdit*>("Edit1")->text(), "genev");
+        w.findChild<QPushButton*>("Button2")->click();
     });
-    form->FindSaint->trigger();
+    Trigger(*form, "FindSaint");
     EXPECT_EQ(ListTexts(), QStringList{"Genevieve - 03.01"});
 }
 
@@ -143,7 +142,10 @@ TEST(FindSaintErrors, BadDayEndsTheSearchWithAnErrorAndKeepsTheList)
 {
     TempFile file(SaintRow("01.01.", "Mary") + SaintRow("03.17.", "Patrick") + "03.17.;Broken;row;\n" +
                   SaintRow("12.25.", "Anastasia"));
-    TForm1 form;
+    TFakeRegistry registry;
+    TFakeAutostart autostart;
+    TFixedClock clock(EncodeDate(2026, 5, 1));
+    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle"});
     form.FormCreate(QString::fromStdString(file.path()));
     TFormFind formFind;
     form.SetFormFind(&formFind);
@@ -153,21 +155,19 @@ TEST(FindSaintErrors, BadDayEndsTheSearchWithAnErrorAndKeepsTheList)
     ASSERT_EQ(form.ListBox1->count(), 1);
 
     // Runs the search with the dialog's criteria as they stand; returns the text of the box it shows.
-    const auto search = [&] {
+    const auto search = [&](const QString& window) {
         QString text;
-        WhenModalOpens([&](QWidget* dialog) {
-            WhenModalOpens([&](QWidget* box) {
-                text = qobject_cast<QMessageBox*>(box)->text();
-                box->close();
-            });
-            dialog->findChild<QPushButton*>("Button1")->click();
+        const ExpectModal dialog("FormFind", [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); });
+        const ExpectModal box(window, [&](QDialog& b) {
+            text = static_cast<QMessageBox&>(b).text();
+            b.close();
         });
-        form.FindSaint->trigger();
+        Trigger(form, "FindSaint");
         return text;
     };
-    EXPECT_EQ(search(), "Bad data in date [03.17.], row [1] -> returned only [3] columns of expected 10");
+    EXPECT_EQ(search(kApplicationTitle), "Bad data in date [03.17.], row [1] -> returned only [3] columns of expected 10");
     ASSERT_EQ(form.ListBox1->count(), 1) << "the list keeps what it showed";
     EXPECT_EQ(form.ListBox1->item(0)->text(), "Anastasia - 25.12");
 
-    EXPECT_EQ(search(), "3 entries found.") << "the second search no longer meets the bad row";
+    EXPECT_EQ(search("Search result"), "3 entries found.") << "the second search no longer meets the bad row";
 }

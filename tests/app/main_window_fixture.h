@@ -4,6 +4,8 @@
 #include "common/exception.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
+#include "fakes/fakes.h"
+#include "gui/modal.h"
 #include "test_files.h"
 #include "views/day_info.h"
 
@@ -40,7 +42,7 @@ class MainWindowTest : public ::testing::Test {
     {
         int y;
         unsigned m, d;
-        DecodeDate(Now(), y, m, d);
+        DecodeDate(clock.Now(), y, m, d);
         today = Format("%.2u.%.2u.", m, d);
         std::string rows;
         const auto add = [&](const std::string& key, const std::string& text) {
@@ -56,7 +58,7 @@ class MainWindowTest : public ::testing::Test {
                           SaintRow("12.25.", "Bernard", "Abbot", "of Clairvaux"));
         rows += SaintRow(today, "Today's Saint", "note", "profile");
         file = std::make_unique<TempFile>(rows);
-        form = std::make_unique<TForm1>();
+        form = std::make_unique<TForm1>(services);
         form->FormCreate(QString::fromStdString(file->path()));
         dayInfo = std::make_unique<TDayInfo>();
         formFind = std::make_unique<TFormFind>();
@@ -86,6 +88,15 @@ class MainWindowTest : public ::testing::Test {
         QTest::mouseClick(Calendar(), Qt::LeftButton, {}, QPoint(cell.Left + 5, cell.Top + 5));
     }
 
+    // A settings store that already holds the tray setting off, so nothing hides in the tests.
+    TFakeRegistry registry = [] {
+        TFakeRegistry r;
+        r.Of(kOrvelleKey) = {{"MinimizeToTray", 0}, {"DisplayInfoAtStartup", 0}};
+        return r;
+    }();
+    TFakeAutostart autostart;
+    TFixedClock clock{EncodeDate(2026, 3, 10) + 0.75};
+    TServices services{registry, autostart, clock, "/opt/orvelle/orvelle"};
     std::string today;
     std::unique_ptr<TempFile> file;
     std::unique_ptr<TForm1> form;

@@ -21,7 +21,7 @@ using namespace orvelle::test;
 
 TEST_F(MainWindowTest, StartsOnTodayWithTodaysSaints)
 {
-    const QDate now = QDate::currentDate();
+    const QDate now = ToQDate(clock.Now());
     EXPECT_EQ(ToQDate(Selected()), now);
     EXPECT_EQ(form->ComboBox1->currentIndex(), now.month() - 1);
     EXPECT_EQ(form->ComboBox1->count(), 12);
@@ -106,7 +106,7 @@ TEST_F(MainWindowTest, NowReturnsFromAnotherMonthAndYear)
     Select(1950, 12, 25);
     ClickDay(25);
     form->GoToNow->trigger();
-    const QDate now = QDate::currentDate();
+    const QDate now = ToQDate(clock.Now());
     EXPECT_EQ(ToQDate(Selected()), now);
     EXPECT_EQ(form->ComboBox1->currentIndex(), now.month() - 1);
     EXPECT_EQ(form->UpDown1->value(), now.year());
@@ -199,19 +199,12 @@ TEST_F(MainWindowTest, SaintOfTheTwentyNinthInACommonYearGoesToThe28th)
     ClickDay(29);
     ASSERT_EQ(ListTexts(), QStringList{"Oswald of Worcester - 29.02"});
     Select(2025, 5, 5);
-    bool boxShown = false;
-    WhenModalOpens(
-        [&](QWidget* w) {
-            boxShown = true;
-            w->close();
-        },
-        5);
     form->ListBox1->setCurrentRow(0);
     EXPECT_EQ(Ymd(Selected()), "2025-02-28");
-    form->SaintInfo->trigger();
+    Trigger(*form, "SaintInfo");
     EXPECT_TRUE(dayInfo->isVisible());
-    QTest::qWait(100);
-    EXPECT_FALSE(boxShown);
+    QCoreApplication::processEvents(); // an error box would open now, and fail the test
+
 }
 
 TEST_F(MainWindowTest, MenusAndToolbar)

@@ -1,6 +1,9 @@
 #include "calendar/calendar_control.h"
 #include "common/exception.h"
 #include "data/saints_data.h"
+#include "common/modal.h"
+#include "fakes/fakes.h"
+#include "gui/modal.h"
 #include "test_files.h"
 
 #include <QApplication>
@@ -33,7 +36,8 @@ std::string Row(const std::string& key, const std::string& name, int columns = 1
 // The main window's calendar showing a month, painted once so that its grid top is known, with
 // every event recorded.
 struct Calendar {
-    TCalendarControl c;
+    test::TFixedClock clock{EncodeDate(2015, 2, 10)};
+    TCalendarControl c{clock};
     Dates entered, clicked, doubleClicked;
     int changes = 0;
 
@@ -89,16 +93,13 @@ bool HasNumber(const QImage& img, const TGridRect& cell)
 QStringList TakeErrorBoxes()
 {
     QStringList texts;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            texts << box->text();
-            box->reject();
-        }
+    SetModalHook([&](QDialog& d) {
+        texts << static_cast<QMessageBox&>(d).text();
+        d.reject();
     });
-    closer.start(0);
-    (void)QTest::qWaitFor([&] { return !texts.isEmpty(); }, 2000);
-    QTest::qWait(100); // room for a duplicate to show up
+    QCoreApplication::processEvents(); // the boxes were queued behind the painting
+    QCoreApplication::processEvents(); // and a duplicate behind them would show up here
+    SetModalHook(test::AnswerModal);
     return texts;
 }
 

@@ -8,14 +8,11 @@ work=$(mktemp -d)
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
 unset QT_QPA_PLATFORM
-display=":$((500 + RANDOM % 400))"
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
 pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
+cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
-export DISPLAY="$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+source "$(dirname "$0")/../../tools/xvfb.sh"
+start_xvfb || exit 1
 
 passed=0 failed=0
 check() { # check NAME COMMAND...

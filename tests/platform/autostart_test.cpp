@@ -1,46 +1,62 @@
+// The log-on entry of the free desktops: a desktop entry that starts this very executable.
+#include "fakes/fakes.h"
 #include "platform/autostart.h"
-#include "platform/win32/win_registry.h"
-#include "win32_helpers.h"
+#include "test_files.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
 
 using namespace orvelle;
-using test::Bytes;
+using namespace orvelle::test;
 
 namespace {
-const std::string kRun = kRunKey;
-
-class Win32Autostart : public test::TestKey {
-  protected:
-    TWinRegistry reg{Root()};
-    std::unique_ptr<TAutostart> autostart = CreateUserAutostart(reg);
-};
+std::string ExecLine(const std::string& entry)
+{
+    std::ifstream in(entry);
+    for (std::string line; std::getline(in, line);)
+        if (line.rfind("Exec=", 0) == 0)
+            return line;
+    return "";
+}
 } // namespace
 
-// Windows starts the value's text as a command line: the full path alone, even with spaces in it.
-TEST_F(Win32Autostart, RunValueHoldsTheFullPathUnquoted)
+TEST(DesktopAutostart, WritesDetectsAndRemovesTheEntry)
 {
-    Set(kRun, "Other", REG_SZ, Bytes(std::string_view("x", 2)));
+    TempFile home("", "placeholder");
+    ::setenv("XDG_CONFIG_HOME", home.dir().c_str(), 1);
+    const std::string entry = home.dir() + "/autostart/orvelle.desktop";
+    TFakeRegistry unused;
+    const auto autostart = CreateUserAutostart(unused);
     EXPECT_FALSE(autostart->IsEnabled());
-    autostart->Enable("C:\\Program Files\\Orvelle\\orvelle.exe");
-    EXPECT_EQ(Get(kRun, "Orvelle"),
-              (Raw{REG_SZ, Bytes(std::string_view("C:\\Program Files\\Orvelle\\orvelle.exe", 37))}));
-    EXPECT_TRUE(autostart->IsEnabled());
-    autostart->Disable();
-    EXPECT_EQ(Get(kRun, "Orvelle").type, static_cast<DWORD>(REG_NONE));
-    EXPECT_FALSE(autostart->IsEnabled());
-    EXPECT_EQ(Get(kRun, "Other"), (Raw{REG_SZ, Bytes(std::string_view("x", 2))})) << "others' entries stay";
-}
 
-TEST_F(Win32Autostart, AnyRunValueCountsAsEnabled)
-{
-    Set(kRun, "Orvelle", REG_DWORD, {0, 0, 0, 0});
-    EXPECT_TRUE(autostart->IsEnabled());
-}
+    // The desktop-entry quoting: the argument in quotes, reserved characters escaped, and the
+    // string value's own backslash escaping on top.
+    struct Case {
+        std::string path, exec;
+    };
+    const Case cases[] = {
+        {"/opt/orvelle/orvelle", "Exec=\"/opt/orvelle/orvelle\""},
+        {"/home/ann/My Programs/orvelle", "Exec=\"/home/ann/My Programs/orvelle\""},
+        {"/tmp/a\"b$c`d/orvelle", "Exec=\"/tmp/a\\\\\"b\\\\$c\\\\`d/orvelle\""},
+        {"/tmp/back\\slash/100%/orvelle", "Exec=\"/tmp/back\\\\\\\\slash/100%%/orvelle\""},
+    };
+    for (const Case& c : cases) {
+        autostart->Enable(c.path);
+        EXPECT_TRUE(autostart->IsEnabled());
+        EXPECT_EQ(ExecLine(entry), c.exec) << c.path;
+    }
+    std::ifstream in(entry);
+    const std::string text{std::istreambuf_iterator<char>(in), {}};
+    EXPECT_EQ(text.rfind("[Desktop Entry]\n", 0), 0u);
+    EXPECT_NE(text.find("\nType=Application\n"), std::string::npos);
+    EXPECT_NE(text.find("\nX-GNOME-Autostart-Delay="), std::string::npos);
 
-TEST_F(Win32Autostart, WithoutARunKeyNothingIsWritten)
-{
-    autostart->Enable("C:\\orvelle.exe");
-    EXPECT_FALSE(autostart->IsEnabled());
+    std::ofstream(entry) << "anything at all";
+    EXPECT_TRUE(autostart->IsEnabled()) << "an entry counts whatever it holds";
     autostart->Disable();
-    EXPECT_FALSE(Exists(kRun));
-    EXPECT_FALSE(Exists("\\Software"));
+    EXPECT_FALSE(std::filesystem::exists(entry));
+    EXPECT_FALSE(autostart->IsEnabled());
+    ::unsetenv("XDG_CONFIG_HOME");
 }

@@ -62,7 +62,7 @@ TEST(SaintsFileCheck, CoverageRulesOnlyInFullMode)
     EXPECT_TRUE(CheckSaintsFile(oneDay, true).ok());
     const auto full = CheckSaintsFile(oneDay, false);
     EXPECT_EQ(full.faults.front(), "line 2: profile of 2 words (50 to 150 expected)");
-    EXPECT_EQ(full.faults[1], "day 01.02.: 0 saints (2 to 5 expected)");
+    EXPECT_EQ(full.faults[1], "day 01.02.: 0 rows (2 to 6 expected)");
     EXPECT_EQ(full.faults.back(), "2 rows in all (at least 1000 expected)");
     EXPECT_EQ(full.days, 1u);
     EXPECT_EQ(full.maxPerDay, 2u);
@@ -75,4 +75,28 @@ TEST(SaintsFileCheck, SyntheticFilesAreValid)
     EXPECT_TRUE(report.ok()) << FormatReport(report);
     EXPECT_EQ(report.days, 366u);
     EXPECT_GE(report.minPerDay, 2u);
+}
+
+TEST(SaintsFileCheck, MeasuresHowProfilesBeginAndEnd)
+{
+    struct Case {
+        const char* name;
+        const char* profile;
+        bool endsOnYear, beginsWithName;
+    };
+    const Case cases[] = {
+        {"Saint Odilo of Cluny", "Odilo led Cluny. He died at Souvigny in 1049.", true, true},
+        {"Saint Odilo of Cluny", "Odilo led Cluny. He was canonised in 1063", true, true},
+        {"Blessed Ignatius Falzon", "In Valletta a lawyer taught. He was beatified by John Paul II in 2001.", true,
+         false},
+        {"Saint Anne", "Born in 1200, she prayed. Her shrine draws pilgrims each July.", false, false},
+        {"Saint Anne", "Anne died in 1200. Her church stands at the harbour.", false, true},
+        {"Saint Paul", "Paul wrote letters. He died in the first century.", false, true},
+        {"Saint Józef Bilczewski", "Józef Bilczewski was archbishop. His 12,000 pupils remember him.", false, true},
+        {"The Assumption of Mary", "On this day the Church keeps a feast.", false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(EndsOnAYear(c.profile), c.endsOnYear) << c.profile;
+        EXPECT_EQ(BeginsWithName(c.name, c.profile), c.beginsWithName) << c.profile;
+    }
 }

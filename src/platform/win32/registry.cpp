@@ -117,6 +117,10 @@ TDateTime TWinRegistry::ReadDate(const std::string& name)
     if (data.size() != sizeof value)
         WrongType(name);
     std::memcpy(&value, data.data(), sizeof value);
+    // Eight bytes that are no date of the years 1 to 9999 (a NaN, say) would break every date
+    // function they reach; they are as unreadable as a value of another type.
+    if (!(value >= EncodeDate(1, 1, 1) && value < EncodeDate(9999, 12, 31) + 1))
+        WrongType(name);
     return value;
 }
 

@@ -120,15 +120,17 @@ const auto ReadString = [](TRegistry& r, const std::string& n) { r.ReadString(n)
 
 INSTANTIATE_TEST_SUITE_P(
     Win32, Win32RegistryWrongType,
-    ::testing::Values(WrongType{"StringAsInteger", REG_SZ, Bytes(std::string_view("1", 2)), ReadInteger},
-                      WrongType{"QwordAsInteger", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, ReadInteger},
-                      WrongType{"AbsentInteger", REG_NONE, {}, ReadInteger},
-                      WrongType{"DwordAsDate", REG_DWORD, {1, 0, 0, 0}, ReadDate},
-                      WrongType{"SevenBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6}, ReadDate},
-                      WrongType{
-                          "NineBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6, 0x40, 0}, ReadDate},
-                      WrongType{"DwordAsString", REG_DWORD, {1, 0, 0, 0}, ReadString},
-                      WrongType{"BinaryAsString", REG_BINARY, Bytes("Ave"), ReadString}),
+    ::testing::Values(
+        WrongType{"StringAsInteger", REG_SZ, Bytes(std::string_view("1", 2)), ReadInteger},
+        WrongType{"QwordAsInteger", REG_QWORD, {1, 0, 0, 0, 0, 0, 0, 0}, ReadInteger},
+        WrongType{"AbsentInteger", REG_NONE, {}, ReadInteger},
+        WrongType{"DwordAsDate", REG_DWORD, {1, 0, 0, 0}, ReadDate},
+        WrongType{"SevenBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6}, ReadDate},
+        WrongType{"NineBytesAsDate", REG_BINARY, {0, 0, 0, 0, 0x50, 0x4b, 0xe6, 0x40, 0}, ReadDate},
+        WrongType{"NotANumberAsDate", REG_BINARY, {0, 0, 0, 0, 0, 0, 0xf8, 0x7f}, ReadDate},
+        WrongType{"Year10000AsDate", REG_BINARY, {0, 0, 0, 0, 0x41, 0x92, 0x46, 0x41}, ReadDate},
+        WrongType{"DwordAsString", REG_DWORD, {1, 0, 0, 0}, ReadString},
+        WrongType{"BinaryAsString", REG_BINARY, Bytes("Ave"), ReadString}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Values written by other programs: the types the readers accept, in the forms they come in.
