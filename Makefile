@@ -30,9 +30,23 @@ test-windows:
 	@tools/test-windows.sh build-windows
 
 bench: deps
-	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_GUI=OFF -DORVELLE_FUZZ=OFF
+	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_FUZZ=OFF
 	cmake --build build-bench -j$(JOBS)
 	build-bench/bench/orvelle_bench
+	build-bench/bench/orvelle_paint_bench
+	tools/startup-bench.sh build-bench 20
+
+# Fuzzing: the saints table for SECONDS, the settings reader for SETTINGS_SECONDS; what finds new
+# coverage joins the kept corpus (fuzz/corpus/, fuzz/settings-corpus/), minimised.
+SECONDS ?= 60
+SETTINGS_SECONDS ?= 30
+fuzz:
+	@ORVELLE_EXTRA_PACKAGES="clang libclang-rt-14-dev" tools/install-deps.sh
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DORVELLE_GUI=OFF -DORVELLE_TESTS=OFF \
+	  -DORVELLE_FUZZ=ON -DORVELLE_SANITIZE=ON $(CMAKE_FLAGS) >/dev/null
+	cmake --build build-fuzz -j$(JOBS) --target saints_fuzz settings_fuzz
+	tools/fuzz.sh build-fuzz/fuzz/saints_fuzz fuzz/corpus $(SECONDS) 8192
+	tools/fuzz.sh build-fuzz/fuzz/settings_fuzz fuzz/settings-corpus $(SETTINGS_SECONDS) 4096
 
 clean:
 	rm -rf $(BUILD) build-bench build-fuzz build-asan build-windows

@@ -12,7 +12,7 @@ using namespace orvelle;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    static const std::string path = "/tmp/orvelle-fuzz-" + std::to_string(::getpid()) + ".csv";
+    static const std::string path = "/dev/shm/orvelle-fuzz-" + std::to_string(::getpid()) + ".csv";
     if (FILE* f = std::fopen(path.c_str(), "wb")) {
         std::fwrite(data, 1, size, f);
         std::fclose(f);

@@ -66,7 +66,8 @@ std::vector<std::string> Words(std::string_view text)
 bool HasYear(std::string_view text)
 {
     for (size_t i = 0; i < text.size(); ++i) {
-        if (!std::isdigit(static_cast<unsigned char>(text[i])) || (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1]))))
+        if (!std::isdigit(static_cast<unsigned char>(text[i])) ||
+            (i > 0 && std::isalnum(static_cast<unsigned char>(text[i - 1]))))
             continue;
         size_t j = i;
         while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j])))
@@ -103,9 +104,9 @@ bool EndsOnAYear(std::string_view profile)
     const std::string_view last = profile.substr(start);
     if (!HasYear(last))
         return false;
-    static const std::set<std::string> deathWords = {"die",     "died",     "dies",    "dying",
-                                                     "death",   "martyred", "martyrdom", "executed",
-                                                     "killed",  "slain",    "beheaded", "burned", "hanged"};
+    static const std::set<std::string> deathWords = {"die",      "died",      "dies",     "dying",  "death",
+                                                     "martyred", "martyrdom", "executed", "killed", "slain",
+                                                     "beheaded", "burned",    "hanged"};
     for (const std::string& w : Words(last))
         if (deathWords.count(w) || w.rfind("canoni", 0) == 0 || w.rfind("beatif", 0) == 0)
             return true;
@@ -114,7 +115,8 @@ bool EndsOnAYear(std::string_view profile)
 
 bool BeginsWithName(std::string_view name, std::string_view profile)
 {
-    static const std::set<std::string> titles = {"saint", "saints", "blessed", "pope", "st", "venerable", "holy", "the"};
+    static const std::set<std::string> titles = {"saint", "saints",    "blessed", "pope",
+                                                 "st",    "venerable", "holy",    "the"};
     const std::vector<std::string> first = Words(profile.substr(0, 200));
     for (const std::string& w : Words(name))
         if (!titles.count(w))
@@ -236,7 +238,9 @@ std::string FormatReport(const SaintsCheckReport& report)
     out << "rows: " << report.rows << "\ndays covered: " << report.days << " of 366\n"
         << "saints per day: min " << report.minPerDay << ", median " << report.medianPerDay << ", max "
         << report.maxPerDay << "\n";
-    const auto share = [&](size_t n) { return report.rows ? 100.0 * static_cast<double>(n) / static_cast<double>(report.rows) : 0.0; };
+    const auto share = [&](size_t n) {
+        return report.rows ? 100.0 * static_cast<double>(n) / static_cast<double>(report.rows) : 0.0;
+    };
     out << Format("profiles ending on a year of death, canonisation or beatification: %zu (%.1f %%)\n",
                   report.endsOnYear, share(report.endsOnYear))
         << Format("profiles beginning with the name: %zu (%.1f %%)\n", report.beginsWithName,

@@ -11,9 +11,10 @@ struct SaintsCheckReport {
     size_t rows = 0;
     size_t days = 0;                                         // days of the year with at least one row
     unsigned minPerDay = 0, medianPerDay = 0, maxPerDay = 0; // over all 366 days
-    size_t endsOnYear = 0;     // profiles whose last sentence gives a year of death, canonisation or beatification
-    size_t beginsWithName = 0; // profiles whose first word is the saint's name
-    std::vector<std::string> faults;                         // "line N: why", or a whole-file fault
+    size_t endsOnYear =
+        0; // profiles whose last sentence gives a year of death, canonisation or beatification
+    size_t beginsWithName = 0;       // profiles whose first word is the saint's name
+    std::vector<std::string> faults; // "line N: why", or a whole-file fault
     bool ok() const { return faults.empty(); }
 };
 

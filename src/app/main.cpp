@@ -4,6 +4,7 @@
 #include "app/icons.h"
 #include "app/main_window.h"
 #include "common/clock.h"
+#include "common/modal.h"
 #include "dialogs/find_dialog.h"
 #include "platform/autostart.h"
 #include "platform/registry.h"
@@ -14,6 +15,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
+#include <QSystemTrayIcon>
 
 using namespace orvelle;
 
@@ -44,7 +46,9 @@ int main(int argc, char** argv)
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
     const std::unique_ptr<TAutostart> autostart = CreateUserAutostart(*registry);
-    const TServices services{*registry, *autostart, clock, QCoreApplication::applicationFilePath().toStdString()};
+    const TServices services{*registry, *autostart, clock,
+                             QCoreApplication::applicationFilePath().toStdString(),
+                             &QSystemTrayIcon::isSystemTrayAvailable};
 
     TForm1 form1(services);
     form1.FormCreate(QDir(QCoreApplication::applicationDirPath()).filePath("saints_out.csv"));
@@ -67,6 +71,9 @@ int main(int argc, char** argv)
 
     // The main window closing ends the loop; hiding it to the tray does not.
     QObject::connect(&form1, &TForm1::Closed, &app, &QCoreApplication::quit);
+    // A SIGTERM during start-up ended its boxes; the loop would not hear it any more.
+    if (EndingModalWindows())
+        return 0;
     const int code = app.exec();
     return code;
 }

@@ -7,9 +7,10 @@
 #include "churchyear/find_feast_dialog.h"
 #include "common/application_title.h"
 #include "common/clock.h"
-#include "common/exception.h"
-#include "common/modal.h"
 #include "common/error_box.h"
+#include "common/exception.h"
+#include "common/form_widgets.h"
+#include "common/modal.h"
 #include "common/qt_bridge.h"
 #include "dialogs/find_dialog.h"
 #include "views/commnos_frame.h"
@@ -17,6 +18,7 @@
 #include "views/saint_views.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
@@ -72,12 +74,13 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ListBox1 = Place(new QListWidget(this), "ListBox1", 10, 84, 361, 113);
     ListBox1->setFont(ArialPx(16));
     ListBox1->setUniformItemSizes(true);
-    ListBox1->setStyleSheet("QListWidget::item { height: 18px; padding: 0px; }");
+    ListBox1->setItemDelegate(new TSaintLineDelegate(18, ListBox1));
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setContextMenuPolicy(Qt::CustomContextMenu);
 
     Button3 = Place(new QPushButton("Set Alarm...", this), "Button3", 376, 88, 75, 25);
     Button1 = Place(new QPushButton(SaintInfo->text(), this), "Button1", 376, 128, 75, 25);
-    connect(Button1, &QPushButton::clicked, SaintInfo, &QAction::trigger);
+    BindToCommand(Button1, SaintInfo);
 
     Label1 = Place(new QLabel(this), "Label1", 8, 203, 130, 26);
     Label1->setFont(ArialPx(21, true));
@@ -85,26 +88,23 @@ TForm1::TForm1(const TServices& services, QWidget* parent)
     ComboBox1 = Place(new QComboBox(this), "ComboBox1", 146, 202, 145, 26);
     ComboBox1->setFont(ArialPx(16));
     ComboBox1->setMaxVisibleItems(12);
+    ComboBox1->setItemDelegate(new TRowHeightDelegate(18, ComboBox1));
     ComboBox1->setEditable(false);
 
     // One spin box stands for the year field and its up-down buttons.
-    UpDown1 = Place(new QSpinBox(this), "UpDown1", 290, 202, 121, 26);
+    UpDown1 = Place(new TYearUpDown(this), "UpDown1", 290, 202, 121, 26);
     UpDown1->setFont(ArialPx(16));
-    UpDown1->setRange(1900, 2100);
-    UpDown1->setWrapping(false);
-    UpDown1->setGroupSeparatorShown(false);
-    UpDown1->setValue(1900);
     Edit1 = UpDown1->findChild<QLineEdit*>();
     Edit1->setObjectName("Edit1");
-    Edit1->setReadOnly(true);
 
     Button2 = Place(new QPushButton(GoToNow->text(), this), "Button2", 416, 202, 35, 26);
-    connect(Button2, &QPushButton::clicked, GoToNow, &QAction::trigger);
+    BindToCommand(Button2, GoToNow);
 
     Bevel2 = Place(new QFrame(this), "Bevel2", 8, 234, 444, 214);
     Bevel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 
-    CalendarControl1 = Place(new TCalendarControl(FServices.Clock, this), "CalendarControl1", 9, 235, 441, 212);
+    CalendarControl1 =
+        Place(new TCalendarControl(FServices.Clock, this), "CalendarControl1", 9, 235, 441, 212);
     CalendarControl1->ApplyMainWindowValues();
 
     for (QPushButton* b : {Button1, Button2, Button3})
@@ -254,7 +254,8 @@ void TForm1::FormCreate(const QString& dataPath)
     // A wrong-typed value is reported and replaced by its default; a refused write is reported
     // and the window goes on with what was read.
     Guarded(this, [this] {
-        FFrmOptions->LoadSettings([this](const std::string& message) { ShowErrorBox(Exception(message), this); });
+        FFrmOptions->LoadSettings(
+            [this](const std::string& message) { ShowErrorBox(Exception(message), this); });
     });
     CreateTrayIcon();
 
@@ -303,7 +304,7 @@ bool TForm1::DisplayInfoAtStartup() const
 
 bool TForm1::HidesToTray() const
 {
-    return MinimizeToTray() && QSystemTrayIcon::isSystemTrayAvailable();
+    return MinimizeToTray() && FServices.TrayAvailable && FServices.TrayAvailable();
 }
 
 void TForm1::ApplyTraySetting()
@@ -442,7 +443,7 @@ void TForm1::FindSaintExecute()
     TSaintRefs results;
     const TDateTime date = FFormFind->GetSearchDate();
     FSaintsData->FindSaints(FFormFind->GetSearchName(), FFormFind->GetSearchProfile(), results, date);
-    QMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
+    TMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
                     QMessageBox::Ok, this);
     ExecModal(box);
     {
@@ -460,6 +461,11 @@ void TForm1::Activate()
         showNormal();
     raise();
     activateWindow();
+    // A dialog of ours left under the window would make the program look frozen.
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
 }
 
 void TForm1::FormCloseQuery(bool& canClose)

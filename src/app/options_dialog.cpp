@@ -3,8 +3,6 @@
 #include "common/qt_bridge.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QScopeGuard>
 #include <algorithm>
@@ -12,7 +10,8 @@
 namespace orvelle {
 
 TFrmOptions::TFrmOptions(const TServices& services, QWidget* parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+    : TNoCancelDialog(parent,
+                      Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FServices(services)
 {
     setObjectName("FrmOptions");
@@ -21,9 +20,7 @@ TFrmOptions::TFrmOptions(const TServices& services, QWidget* parent)
     setFont(DialogFont());
     move(579, 377);
 
-    GroupBox1 = new QGroupBox("Options", this);
-    GroupBox1->setObjectName("GroupBox1");
-    GroupBox1->setGeometry(8, 8, 297, 185);
+    GroupBox1 = new TFramedGroup(this, "GroupBox1", "Options", 8, 8, 297, 185);
     const auto box = [this](const char* name, const char* caption, int top, int width) {
         auto* b = new QCheckBox(caption, GroupBox1);
         b->setObjectName(name);
@@ -41,11 +38,6 @@ TFrmOptions::TFrmOptions(const TServices& services, QWidget* parent)
     Button2 = new QPushButton("Cancel", this);
     Button2->setObjectName("Button2");
     Button2->setGeometry(144, 200, 75, 25);
-    // Neither is a default button: Enter presses only the focused one.
-    for (QPushButton* b : {Button1, Button2}) {
-        b->setAutoDefault(false);
-        b->setDefault(false);
-    }
     setTabOrder(CheckBox1, CheckBox2);
     setTabOrder(CheckBox2, CheckBox3);
     setTabOrder(CheckBox3, Button1);
@@ -113,13 +105,6 @@ void TFrmOptions::Button1Click()
 void TFrmOptions::Button2Click()
 {
     reject();
-}
-
-void TFrmOptions::keyPressEvent(QKeyEvent* event)
-{
-    if (event->key() == Qt::Key_Escape)
-        return; // the dialog has no cancel key; only its buttons and close box end it
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace orvelle

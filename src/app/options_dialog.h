@@ -2,8 +2,8 @@
 // The Options dialog: it holds the three settings for the whole run, loads and saves them.
 #include "app/services.h"
 #include "app/settings.h"
+#include "common/form_widgets.h"
 
-#include <QDialog>
 #include <functional>
 #include <string>
 
@@ -13,7 +13,7 @@ class QPushButton;
 
 namespace orvelle {
 
-class TFrmOptions : public QDialog {
+class TFrmOptions : public TNoCancelDialog {
     Q_OBJECT
   public:
     TFrmOptions(const TServices& services, QWidget* parent = nullptr);
@@ -44,7 +44,6 @@ class TFrmOptions : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void ShowSettings();

@@ -1,5 +1,6 @@
 #pragma once
 // What the windows need of the machine, built once by main() and handed in through constructors.
+#include <functional>
 #include <string>
 
 namespace orvelle {
@@ -12,7 +13,8 @@ struct TServices {
     TRegistry& Registry;
     TAutostart& Autostart;
     const TClock& Clock;
-    std::string ExecutablePath; // the running program, for "Run at startup"
+    std::string ExecutablePath;          // the running program, for "Run at startup"
+    std::function<bool()> TrayAvailable; // whether the desktop shows tray icons now
 };
 
 } // namespace orvelle

@@ -260,7 +260,7 @@ void TCalendarControl::ReportPaintError(const QString& message)
     if (message == FPaintError)
         return;
     FPaintError = message;
-    QueueErrorBox(message);
+    QueueErrorBox(message, this);
 }
 
 void TCalendarControl::enterEvent(QEnterEvent* event)

@@ -5,12 +5,10 @@
 #include "common/qt_bridge.h"
 
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QSpinBox>
 #include <QStyle>
 #include <algorithm>
 
@@ -39,17 +37,15 @@ int CaptionWidth(const QRadioButton* button)
 } // namespace
 
 TFind_Feast::TFind_Feast(QWidget* parent)
-    : QDialog(parent,
-              Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint)
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("Find_Feast");
     setWindowTitle("Find Feast...");
     setFixedSize(523, 305);
     setFont(DialogFont());
 
-    RadioGroup1 = new QGroupBox("Select a feast :", this);
-    RadioGroup1->setObjectName("RadioGroup1");
-    PlaceInClientArea(RadioGroup1, 8, 8, 505, 153);
+    RadioGroup1 = new TFramedGroup(this, "RadioGroup1", "Select a feast :", 8, 8, 505, 153);
     // Four columns of four, filled column by column.
     for (int i = 0; i < kFeastCount; ++i) {
         auto* button = new QRadioButton(kFeastCaptions[i], RadioGroup1);
@@ -59,32 +55,20 @@ TFind_Feast::TFind_Feast(QWidget* parent)
     FitFeastCaptions();
     RadioButtons[0]->setChecked(true);
 
-    GroupBox1 = new QGroupBox("Select a year :", this);
-    GroupBox1->setObjectName("GroupBox1");
-    PlaceInClientArea(GroupBox1, 8, 168, 505, 89);
-    // One spin box stands for the year box and its arrows; the year can only be stepped.
-    UpDown1 = new QSpinBox(GroupBox1);
+    GroupBox1 = new TFramedGroup(this, "GroupBox1", "Select a year :", 8, 168, 505, 89);
+    // One spin box stands for the year box and its arrows.
+    UpDown1 = GroupBox1->Place(new TYearUpDown(GroupBox1), 200, 200, 97 + 24, 26);
     UpDown1->setObjectName("UpDown1");
-    UpDown1->setRange(1900, 2100);
-    UpDown1->setSingleStep(1);
-    UpDown1->setWrapping(false);
-    UpDown1->setGroupSeparatorShown(false);
-    UpDown1->setValue(1900);
     QFont yearFont("Arial");
     yearFont.setPixelSize(16);
     UpDown1->setFont(yearFont);
-    auto* Edit1 = UpDown1->findChild<QLineEdit*>();
-    Edit1->setObjectName("Edit1");
-    Edit1->setReadOnly(true);
-    PlaceInClientArea(UpDown1, 200, 200, 97 + 24, 26);
+    UpDown1->findChild<QLineEdit*>()->setObjectName("Edit1");
 
     Button1 = new QPushButton("Compute !", this);
     Button1->setObjectName("Button1");
-    Button1->setAutoDefault(false);
     PlaceInClientArea(Button1, 432, 272, 75, 25);
     Button2 = new QPushButton("Cancel", this);
     Button2->setObjectName("Button2");
-    Button2->setAutoDefault(false);
     PlaceInClientArea(Button2, 8, 272, 75, 25);
     connect(Button1, &QPushButton::clicked, this, &TFind_Feast::Button1Click);
     connect(Button2, &QPushButton::clicked, this, &TFind_Feast::Button2Click);
@@ -110,7 +94,7 @@ void TFind_Feast::FitFeastCaptions()
     for (int i = 0; i < kFeastCount; ++i) {
         const int documentedWidth = (i == 13 || i == 14) ? 154 : 113;
         const int width = std::max(documentedWidth, CaptionWidth(RadioButtons[i]));
-        PlaceInClientArea(RadioButtons[i], kColumnLefts[i / 4], kRowTops[i % 4], width, 17);
+        RadioGroup1->Place(RadioButtons[i], kColumnLefts[i / 4], kRowTops[i % 4], width, 17);
     }
 }
 

@@ -1,17 +1,16 @@
 #pragma once
 // The Find Feast dialog: the user picks one of the sixteen moveable feasts and a year.
-#include <QDialog>
+#include "common/form_widgets.h"
+
 #include <array>
 #include <cstdint>
 
-class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class QSpinBox;
 
 namespace orvelle {
 
-class TFind_Feast : public QDialog {
+class TFind_Feast : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TFind_Feast(QWidget* parent = nullptr);
@@ -32,10 +31,10 @@ class TFind_Feast : public QDialog {
   private:
     void FitFeastCaptions();
 
-    QGroupBox* RadioGroup1;
+    TFramedGroup* RadioGroup1;
     std::array<QRadioButton*, 16> RadioButtons{};
-    QGroupBox* GroupBox1;
-    QSpinBox* UpDown1; // its line edit is Edit1
+    TFramedGroup* GroupBox1;
+    TYearUpDown* UpDown1; // its line edit is Edit1
     QPushButton* Button1;
     QPushButton* Button2;
 };

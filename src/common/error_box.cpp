@@ -8,34 +8,29 @@
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTimer>
 
 namespace orvelle {
 
-namespace {
-// Ctrl+C copies the message on every platform, so a path or a line number can be pasted.
-class ErrorBox : public QMessageBox {
-  public:
-    using QMessageBox::QMessageBox;
-
-  protected:
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        if (event->matches(QKeySequence::Copy)) {
-            QGuiApplication::clipboard()->setText(text());
-            return;
-        }
-        QMessageBox::keyPressEvent(event);
+void TMessageBox::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(text());
+        return;
     }
-};
-} // namespace
+    QMessageBox::keyPressEvent(event);
+}
 
 void ShowErrorBox(const QString& message, QWidget* parent)
 {
     if (!parent)
         parent = QApplication::activeWindow();
-    ErrorBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok,
-                 parent);
+    // Over a window that is not on screen yet (start-up) the box would sit at that window's
+    // corner: centre it on the screen instead.
+    if (parent && !parent->window()->isVisible())
+        parent = nullptr;
+    TMessageBox box(QMessageBox::Critical, kApplicationTitle, message, QMessageBox::Ok, parent);
     ExecModal(box);
 }
 
@@ -44,9 +39,13 @@ void ShowErrorBox(const std::exception& error, QWidget* parent)
     ShowErrorBox(QString::fromStdString(ToUtf8(error.what())), parent);
 }
 
-void QueueErrorBox(const QString& message)
+void QueueErrorBox(const QString& message, QWidget* repaint)
 {
-    QTimer::singleShot(0, qApp, [message] { ShowErrorBox(message); });
+    QTimer::singleShot(0, qApp, [message, repaint = QPointer<QWidget>(repaint)] {
+        ShowErrorBox(message);
+        if (repaint)
+            repaint->update();
+    });
 }
 
 } // namespace orvelle

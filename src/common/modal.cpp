@@ -1,5 +1,6 @@
 #include "common/modal.h"
 
+#include <QApplication>
 #include <QTimer>
 
 namespace orvelle {
@@ -10,10 +11,13 @@ TModalHook& Hook()
     static TModalHook hook;
     return hook;
 }
+bool gEnding = false;
 } // namespace
 
 int ExecModal(QDialog& dialog)
 {
+    if (gEnding)
+        return QDialog::Rejected;
     if (Hook()) {
         // Runs once the dialog is shown and its own loop takes events.
         QTimer::singleShot(0, &dialog, [&dialog] {
@@ -22,6 +26,21 @@ int ExecModal(QDialog& dialog)
         });
     }
     return dialog.exec();
+}
+
+void EndModalWindows()
+{
+    gEnding = true;
+    while (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+        if (QApplication::activeModalWidget() == dialog)
+            break; // one that will not close stays; nothing more can be done from here
+    }
+}
+
+bool EndingModalWindows()
+{
+    return gEnding;
 }
 
 void SetModalHook(TModalHook hook)

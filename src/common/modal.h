@@ -9,6 +9,11 @@ namespace orvelle {
 // Shows the dialog modally and returns its result (QDialog::Accepted or Rejected).
 int ExecModal(QDialog& dialog);
 
+// For the program's end by a signal: closes the open modal windows and opens no more, so a
+// start-up that is still showing boxes runs through to its end.
+void EndModalWindows();
+bool EndingModalWindows();
+
 // Called with each modal window once it is on screen. An empty hook restores normal running.
 using TModalHook = std::function<void(QDialog&)>;
 void SetModalHook(TModalHook hook);

@@ -4,44 +4,72 @@
 
 namespace orvelle {
 
+namespace {
+// The length of the valid UTF-8 sequence that starts at s[i], or 0 when none does.
+size_t SequenceLength(std::string_view s, size_t i)
+{
+    const auto c = static_cast<unsigned char>(s[i]);
+    if (c < 0x80)
+        return 1;
+    size_t len;
+    uint32_t cp;
+    if ((c & 0xE0) == 0xC0) {
+        len = 2;
+        cp = c & 0x1F;
+    } else if ((c & 0xF0) == 0xE0) {
+        len = 3;
+        cp = c & 0x0F;
+    } else if ((c & 0xF8) == 0xF0) {
+        len = 4;
+        cp = c & 0x07;
+    } else {
+        return 0;
+    }
+    if (i + len > s.size())
+        return 0;
+    for (size_t k = 1; k < len; ++k) {
+        const auto cc = static_cast<unsigned char>(s[i + k]);
+        if ((cc & 0xC0) != 0x80)
+            return 0;
+        cp = (cp << 6) | (cc & 0x3F);
+    }
+    // No overlong forms, no surrogates, nothing past U+10FFFF.
+    if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
+        (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
+        return 0;
+    return len;
+}
+} // namespace
+
 bool IsValidUtf8(std::string_view s)
 {
-    size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int len;
-        uint32_t cp;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else {
+    for (size_t i = 0, len; i < s.size(); i += len)
+        if ((len = SequenceLength(s, i)) == 0)
             return false;
-        }
-        if (i + static_cast<size_t>(len) > s.size())
-            return false;
-        for (int k = 1; k < len; ++k) {
-            const auto cc = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-            if ((cc & 0xC0) != 0x80)
-                return false;
-            cp = (cp << 6) | (cc & 0x3F);
-        }
-        // No overlong forms, no surrogates, nothing past U+10FFFF.
-        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) || (len == 4 && cp < 0x10000) ||
-            (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF)
-            return false;
-        i += static_cast<size_t>(len);
-    }
     return true;
+}
+
+std::string ReadableBytes(std::string_view bytes)
+{
+    constexpr size_t kMaxCharacters = 60; // as shown, an escape counting four
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    size_t shown = 0;
+    for (size_t i = 0, len; i < bytes.size(); i += len) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        len = SequenceLength(bytes, i);
+        const bool escaped = len == 0 || c < 0x20 || c == 0x7F;
+        shown += escaped ? 4 : 1;
+        if (shown > kMaxCharacters)
+            return out + "\xE2\x80\xA6"; // …
+        if (escaped) {
+            out += {'\\', 'x', kHex[c >> 4], kHex[c & 0xF]};
+            len = 1;
+        } else {
+            out.append(bytes.substr(i, len));
+        }
+    }
+    return out;
 }
 
 namespace {

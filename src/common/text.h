@@ -9,6 +9,11 @@ namespace orvelle {
 std::string ToUtf8(std::string_view bytes);
 bool IsValidUtf8(std::string_view bytes);
 
+// File bytes as a message quotes them: readable, and short enough for a message box. Control
+// bytes and bytes that are no part of valid UTF-8 become \xNN; a value longer than 60 characters
+// as shown (an escape counts four) is cut there and "…" follows.
+std::string ReadableBytes(std::string_view bytes);
+
 // Upper-cases the ASCII letters a..z only; every other byte is left as it is.
 std::string AsciiUpper(std::string_view s);
 

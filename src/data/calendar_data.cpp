@@ -9,7 +9,7 @@ namespace {
 unsigned Digit(char c)
 {
     if (c < '0' || c > '9')
-        throw Exception(Format("'%s' is not a valid integer value", std::string(1, c)));
+        throw Exception(Format("'%s' is not a valid integer value", ReadableBytes(std::string(1, c))));
     return static_cast<unsigned>(c - '0');
 }
 
@@ -23,7 +23,7 @@ void CheckDay(unsigned month, unsigned day)
 void SplitDayKey(const std::string& key, unsigned& month, unsigned& day)
 {
     if (key.size() != 6)
-        throw Exception(Format("Parse date error : length of [%s] <> 6.", key));
+        throw Exception(Format("Parse date error : length of [%s] <> 6.", ReadableBytes(key)));
     month = Digit(key[0]) * 10 + Digit(key[1]);
     day = Digit(key[3]) * 10 + Digit(key[4]);
 }
@@ -33,7 +33,7 @@ void TCalendarData2::ParseDayKey(const std::string& key, unsigned& month, unsign
     SplitDayKey(key, month, day);
     // A key outside the 12 x 31 index has no place to go; refuse it rather than store it.
     if (month < 1 || month > 12 || day < 1 || day > 31)
-        throw Exception(Format("Parse date error : month or day out of range in [%s].", key));
+        throw Exception(Format("Parse date error : month or day out of range in [%s].", ReadableBytes(key)));
 }
 
 std::string TCalendarData2::DayKey(unsigned month, unsigned day)

@@ -5,7 +5,6 @@
 #include <QCheckBox>
 #include <QDateEdit>
 #include <QFontDatabase>
-#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
@@ -25,18 +24,11 @@ class TDatePicker : public QDateEdit {
     bool focusNextPrevChild(bool next) override { return QWidget::focusNextPrevChild(next); }
 };
 
-QGroupBox* MakeGroup(QWidget* parent, const char* name, const char* caption)
-{
-    auto* group = new QGroupBox(caption, parent);
-    group->setObjectName(name);
-    return group;
-}
-
 } // namespace
 
 TFormFind::TFormFind(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
-                          Qt::MSWindowsFixedSizeDialogHint)
+    : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
     setObjectName("FormFind");
     setWindowTitle("Find");
@@ -49,34 +41,24 @@ TFormFind::TFormFind(QWidget* parent)
     Button1->setObjectName("Button1");
     Button2 = new QPushButton("Cancel", this);
     Button2->setObjectName("Button2");
-    for (QPushButton* b : {Button1, Button2})
-        b->setAutoDefault(false); // Enter belongs to the two text boxes
     PlaceInClientArea(Button1, 104, 184, 75, 25);
     PlaceInClientArea(Button2, 184, 184, 75, 25);
 
-    GroupBox1 = MakeGroup(this, "GroupBox1", "Name");
-    PlaceInClientArea(GroupBox1, 8, 8, 257, 49);
-    GroupBox2 = MakeGroup(this, "GroupBox2", "Date");
-    PlaceInClientArea(GroupBox2, 8, 64, 257, 49);
-    GroupBox3 = MakeGroup(this, "GroupBox3", "Profile");
-    PlaceInClientArea(GroupBox3, 8, 120, 257, 49);
-
-    Edit1 = new QLineEdit(this);
+    GroupBox1 = new TFramedGroup(this, "GroupBox1", "Name", 8, 8, 257, 49);
+    Edit1 = GroupBox1->Place(new QLineEdit(GroupBox1), 16, 24, 233, 21);
     Edit1->setObjectName("Edit1");
-    PlaceInClientArea(Edit1, 16, 24, 233, 21);
 
-    DateTimePicker1 = new TDatePicker(QDate(2006, 8, 24), GroupBox2);
+    GroupBox2 = new TFramedGroup(this, "GroupBox2", "Date", 8, 64, 257, 49);
+    DateTimePicker1 = GroupBox2->Place(new TDatePicker(QDate(2006, 8, 24), GroupBox2), 40, 80, 209, 21);
     DateTimePicker1->setObjectName("DateTimePicker1");
     DateTimePicker1->setDisplayFormat(QLocale().dateFormat(QLocale::ShortFormat));
     DateTimePicker1->setCalendarPopup(true);
-    PlaceInClientArea(DateTimePicker1, 40, 80, 209, 21);
-    CheckBox1 = new QCheckBox(GroupBox2);
+    CheckBox1 = GroupBox2->Place(new QCheckBox(GroupBox2), 16, 80, 17, 17);
     CheckBox1->setObjectName("CheckBox1");
-    PlaceInClientArea(CheckBox1, 16, 80, 17, 17);
 
-    Edit2 = new QLineEdit(this);
+    GroupBox3 = new TFramedGroup(this, "GroupBox3", "Profile", 8, 120, 257, 49);
+    Edit2 = GroupBox3->Place(new QLineEdit(GroupBox3), 16, 136, 233, 21);
     Edit2->setObjectName("Edit2");
-    PlaceInClientArea(Edit2, 16, 136, 233, 21);
 
     setTabOrder(Button1, Button2);
     setTabOrder(Button2, Edit1);

@@ -1,19 +1,18 @@
 #pragma once
 // The Find dialog: criteria for the saint search (part of the name, a day, part of the profile).
 #include "common/date.h"
+#include "common/form_widgets.h"
 
-#include <QDialog>
 #include <string>
 
 class QCheckBox;
 class QDateEdit;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 
 namespace orvelle {
 
-class TFormFind : public QDialog {
+class TFormFind : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TFormFind(QWidget* parent = nullptr);
@@ -33,12 +32,12 @@ class TFormFind : public QDialog {
     void Button2Click();
 
   private:
-    QGroupBox* GroupBox1;
+    TFramedGroup* GroupBox1;
     QLineEdit* Edit1;
-    QGroupBox* GroupBox2;
+    TFramedGroup* GroupBox2;
     QCheckBox* CheckBox1;
     QDateEdit* DateTimePicker1;
-    QGroupBox* GroupBox3;
+    TFramedGroup* GroupBox3;
     QLineEdit* Edit2;
     QPushButton* Button1;
     QPushButton* Button2;

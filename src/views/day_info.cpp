@@ -8,7 +8,7 @@
 
 namespace orvelle {
 
-TDayInfo::TDayInfo(QWidget* parent) : QDialog(parent)
+TDayInfo::TDayInfo(QWidget* parent) : TNoCancelDialog(parent)
 {
     setObjectName("DayInfo");
     setWindowTitle("Day Info");
@@ -39,8 +39,6 @@ TDayInfo::TDayInfo(QWidget* parent) : QDialog(parent)
     Button2->setObjectName("Button2");
     Button2->setGeometry(8, 432, 75, 25);
     connect(Button2, &QPushButton::clicked, this, &TDayInfo::Button2Click);
-    for (QPushButton* b : {Button1, Button2})
-        b->setAutoDefault(false);
 }
 
 void TDayInfo::Button1Click()

@@ -1,8 +1,8 @@
 #pragma once
 // The Day Info window: one saint's details, always on top, reused for the whole run.
+#include "common/form_widgets.h"
 #include "data/calendar_data.h"
 
-#include <QDialog>
 #include <functional>
 
 class QPushButton;
@@ -12,7 +12,7 @@ namespace orvelle {
 
 class TCommnosFrame;
 
-class TDayInfo : public QDialog {
+class TDayInfo : public TNoCancelDialog {
     Q_OBJECT
   public:
     explicit TDayInfo(QWidget* parent = nullptr);

@@ -3,10 +3,14 @@
 #include "common/exception.h"
 #include "common/qt_bridge.h"
 
+#include <QAbstractItemView>
 #include <QCollator>
+#include <QHelpEvent>
 #include <QListWidget>
+#include <QStyle>
 #include <QTextCursor>
 #include <QTextEdit>
+#include <QToolTip>
 
 namespace orvelle {
 
@@ -26,12 +30,24 @@ class SaintItem : public QListWidgetItem {
     }
 };
 
+constexpr char kDaySeparator[] = " - ";
+
+// The room the style leaves for an item's text.
+int TextWidth(const QStyleOptionViewItem& option)
+{
+    const QStyle* style = option.widget ? option.widget->style() : nullptr;
+    if (!style)
+        return option.rect.width();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, &option, option.widget) + 1;
+    return style->subElementRect(QStyle::SE_ItemViewItemText, &option, option.widget).width() - 2 * margin;
+}
+
 void AddSaint(QListWidget* listBox, const TSaintRecord& record)
 {
     unsigned month, day;
     SplitDayKey(record[0], month, day);
     const QString text =
-        FromFileBytes(record[1]) + " - " + QString::fromStdString(Format("%.2u.%.2u", day, month));
+        FromFileBytes(record[1]) + kDaySeparator + QString::fromStdString(Format("%.2u.%.2u", day, month));
     auto* item = new SaintItem(text);
     item->setData(Qt::UserRole, QVariant::fromValue(reinterpret_cast<quintptr>(&record)));
     listBox->addItem(item);
@@ -44,6 +60,47 @@ void StartFill(QListWidget* listBox)
     listBox->sortItems();
 }
 } // namespace
+
+QString FitSaintLine(const QString& line, const QFontMetrics& metrics, int width)
+{
+    if (metrics.horizontalAdvance(line) <= width)
+        return line;
+    const qsizetype split = line.lastIndexOf(kDaySeparator);
+    if (split < 0)
+        return metrics.elidedText(line, Qt::ElideRight, width);
+    const QString day = line.mid(split);
+    return metrics.elidedText(line.left(split), Qt::ElideRight, width - metrics.horizontalAdvance(day)) + day;
+}
+
+TSaintLineDelegate::TSaintLineDelegate(int height, QObject* parent) : TRowHeightDelegate(height, parent) {}
+
+// No wider than the list, so no line ever asks for a horizontal scroll bar.
+QSize TSaintLineDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    return {0, TRowHeightDelegate::sizeHint(option, index).height()};
+}
+
+void TSaintLineDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    TRowHeightDelegate::initStyleOption(option, index);
+    if (option->rect.isValid())
+        option->text = FitSaintLine(option->text, option->fontMetrics, TextWidth(*option));
+}
+
+bool TSaintLineDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view,
+                                   const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() != QEvent::ToolTip)
+        return TRowHeightDelegate::helpEvent(event, view, option, index);
+    QStyleOptionViewItem fitted = option;
+    initStyleOption(&fitted, index);
+    const QString line = index.data(Qt::DisplayRole).toString();
+    if (fitted.text != line)
+        QToolTip::showText(event->globalPos(), line, view->viewport(), option.rect);
+    else
+        QToolTip::hideText();
+    return true;
+}
 
 const TSaintRecord* RecordOf(const QListWidgetItem* item)
 {

@@ -4,6 +4,7 @@
 #include "main_window_fixture.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDateEdit>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -70,8 +71,8 @@ TEST_F(FindCommandsTest, FeastsAreMarkedSelectedAndListed)
         EXPECT_EQ(Ymd(Calendar()->FeastFirst()), c.first) << c.feast;
         EXPECT_EQ(Ymd(Calendar()->FeastLast()), c.last) << c.feast;
         EXPECT_EQ(Ymd(Selected()), c.first) << "the first day is selected";
-        EXPECT_EQ(form->UpDown1->value(), c.year);
-        EXPECT_EQ(form->ComboBox1->currentIndex() + 1, ToQDate(Selected()).month());
+        EXPECT_EQ(Child<QSpinBox>(*form, "UpDown1")->value(), c.year);
+        EXPECT_EQ(Child<QComboBox>(*form, "ComboBox1")->currentIndex() + 1, ToQDate(Selected()).month());
     }
     FindFeast(3, 2024);
     EXPECT_EQ(MarkedDays(), 47);
@@ -122,9 +123,25 @@ TEST_F(FindCommandsTest, SearchReportsTheCountAndListsTheHits)
             EXPECT_EQ(ListTexts(), c.list);
         }
         EXPECT_EQ(Ymd(Selected()), "2024-03-03") << "the calendar is untouched";
+        EXPECT_FALSE(Child<QPushButton>(*form, "Button1")->isEnabled()) << "no saint chosen, no Info";
     }
     EXPECT_EQ(ListTexts().size(), 8);
     EXPECT_EQ(ListTexts().first(), "anne - 25.12");
+}
+
+TEST_F(FindCommandsTest, CtrlCCopiesTheSearchResult)
+{
+    QApplication::clipboard()->clear();
+    {
+        const ExpectModal dialog("FormFind",
+                                 [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); });
+        const ExpectModal result("Search result", [](QDialog& box) {
+            QTest::keyClick(&box, Qt::Key_C, Qt::ControlModifier);
+            box.accept();
+        });
+        Trigger(*form, "FindSaint");
+    }
+    EXPECT_EQ(QApplication::clipboard()->text(), "8 entries found.");
 }
 
 TEST_F(FindCommandsTest, SearchDialogKeepsItsCriteria)
@@ -145,19 +162,21 @@ TEST(FindSaintErrors, BadDayEndsTheSearchWithAnErrorAndKeepsTheList)
     TFakeRegistry registry;
     TFakeAutostart autostart;
     TFixedClock clock(EncodeDate(2026, 5, 1));
-    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle"});
+    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle", {}});
     form.FormCreate(QString::fromStdString(file.path()));
     TFormFind formFind;
     form.SetFormFind(&formFind);
-    form.CalendarControl1->SetSelectedDate(EncodeDate(2024, 1, 1));
-    form.GoToNow->trigger(); // today's list, whatever it holds
-    form.CalendarControl1->MouseClick(form.CalendarControl1, EncodeDate(2024, 12, 25));
-    ASSERT_EQ(form.ListBox1->count(), 1);
+    Child<TCalendarControl>(form, "CalendarControl1")->SetSelectedDate(EncodeDate(2024, 1, 1));
+    Trigger(form, "GoToNow"); // today's list, whatever it holds
+    Child<TCalendarControl>(form, "CalendarControl1")
+        ->MouseClick(Child<TCalendarControl>(form, "CalendarControl1"), EncodeDate(2024, 12, 25));
+    ASSERT_EQ(Child<QListWidget>(form, "ListBox1")->count(), 1);
 
     // Runs the search with the dialog's criteria as they stand; returns the text of the box it shows.
     const auto search = [&](const QString& window) {
         QString text;
-        const ExpectModal dialog("FormFind", [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); });
+        const ExpectModal dialog("FormFind",
+                                 [](QDialog& d) { d.findChild<QPushButton*>("Button1")->click(); });
         const ExpectModal box(window, [&](QDialog& b) {
             text = static_cast<QMessageBox&>(b).text();
             b.close();
@@ -165,9 +184,10 @@ TEST(FindSaintErrors, BadDayEndsTheSearchWithAnErrorAndKeepsTheList)
         Trigger(form, "FindSaint");
         return text;
     };
-    EXPECT_EQ(search(kApplicationTitle), "Bad data in date [03.17.], row [1] -> returned only [3] columns of expected 10");
-    ASSERT_EQ(form.ListBox1->count(), 1) << "the list keeps what it showed";
-    EXPECT_EQ(form.ListBox1->item(0)->text(), "Anastasia - 25.12");
+    EXPECT_EQ(search(kApplicationTitle),
+              "Bad data in date [03.17.], row [1] -> returned only [3] columns of expected 10");
+    ASSERT_EQ(Child<QListWidget>(form, "ListBox1")->count(), 1) << "the list keeps what it showed";
+    EXPECT_EQ(Child<QListWidget>(form, "ListBox1")->item(0)->text(), "Anastasia - 25.12");
 
     EXPECT_EQ(search("Search result"), "3 entries found.") << "the second search no longer meets the bad row";
 }

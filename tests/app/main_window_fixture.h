@@ -35,6 +35,11 @@ inline std::string SaintRow(const std::string& key, const std::string& name, con
     return key + ";" + name + ";sort;" + note + ";" + profile + ";1200;;cal;;;\n";
 }
 
+inline TSaintRecord SaintRecordOf(const std::string& name, const std::string& key = "09.20.")
+{
+    return {key, name, "sort", "note", "profile", "1200", "", "cal", "", ""};
+}
+
 // The main window after its creation sequence, on a small saints file that also holds today.
 class MainWindowTest : public ::testing::Test {
   protected:
@@ -66,19 +71,19 @@ class MainWindowTest : public ::testing::Test {
         form->SetFormFind(formFind.get());
     }
 
-    TCalendarControl* Calendar() const { return form->CalendarControl1; }
+    TCalendarControl* Calendar() const { return Child<TCalendarControl>(*form, "CalendarControl1"); }
     void Select(int y, unsigned m, unsigned d) { Calendar()->SetSelectedDate(EncodeDate(y, m, d)); }
     TDateTime Selected() const { return Calendar()->SelectedDate(); }
     void ChooseMonth(unsigned month)
     {
-        form->ComboBox1->setCurrentIndex(static_cast<int>(month) - 1);
-        emit form->ComboBox1->activated(static_cast<int>(month) - 1);
+        Child<QComboBox>(*form, "ComboBox1")->setCurrentIndex(static_cast<int>(month) - 1);
+        emit Child<QComboBox>(*form, "ComboBox1")->activated(static_cast<int>(month) - 1);
     }
     QStringList ListTexts() const
     {
         QStringList texts;
-        for (int i = 0; i < form->ListBox1->count(); ++i)
-            texts << form->ListBox1->item(i)->text();
+        for (int i = 0; i < Child<QListWidget>(*form, "ListBox1")->count(); ++i)
+            texts << Child<QListWidget>(*form, "ListBox1")->item(i)->text();
         return texts;
     }
     void ClickDay(unsigned day)
@@ -96,7 +101,8 @@ class MainWindowTest : public ::testing::Test {
     }();
     TFakeAutostart autostart;
     TFixedClock clock{EncodeDate(2026, 3, 10) + 0.75};
-    TServices services{registry, autostart, clock, "/opt/orvelle/orvelle"};
+    bool trayAvailable = false; // as on the offscreen platform
+    TServices services{registry, autostart, clock, "/opt/orvelle/orvelle", [this] { return trayAvailable; }};
     std::string today;
     std::unique_ptr<TempFile> file;
     std::unique_ptr<TForm1> form;

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -117,7 +118,6 @@ TEST_F(OptionsTest, ARefusedWriteIsShownAndStopsTheCommand)
 
 TEST_F(OptionsTest, WithoutATrayTheWindowNeverHidesIntoNothing)
 {
-    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable()) << "the offscreen platform has no tray";
     Options(true, true, false);
     EXPECT_TRUE(form->MinimizeToTray()) << "the setting is kept";
     EXPECT_FALSE(form->HidesToTray());
@@ -135,7 +135,7 @@ TEST(OptionsLoading, AWrongTypedValueIsShownOnceAndStartUpGoesOn)
     TFakeAutostart autostart;
     TFixedClock clock(EncodeDate(2026, 5, 1));
     TempFile file(SaintRow("05.01.", "Joseph the Worker"));
-    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle"});
+    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle", {}});
     const ExpectModal box(kApplicationTitle, [](QDialog& d) {
         EXPECT_EQ(static_cast<QMessageBox&>(d).text(), "Invalid data type for 'MinimizeToTray'");
         d.accept();
@@ -153,7 +153,7 @@ TEST(OptionsLoading, AStoreThatCannotBeOpenedLeavesTheSettingsOff)
     TFakeAutostart autostart;
     TFixedClock clock(EncodeDate(2026, 5, 1));
     TempFile file(SaintRow("05.01.", "Joseph the Worker"));
-    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle"});
+    TForm1 form({registry, autostart, clock, "/opt/orvelle/orvelle", {}});
     form.FormCreate(QString::fromStdString(file.path()));
     EXPECT_FALSE(form.MinimizeToTray());
     EXPECT_FALSE(form.DisplayInfoAtStartup());
@@ -171,10 +171,65 @@ TEST_F(MainWindowTest, ChoosingASaintByKeyboardMovesTheCalendarAfterAFailedFill)
     ASSERT_EQ(other.ListBox1->count(), 1);
     {
         const ExpectModal box(kApplicationTitle, [](QDialog& d) { d.accept(); });
-        Guarded(&other, [&] { other.CalendarControl1->MouseClick(other.CalendarControl1, EncodeDate(2024, 1, 2)); });
+        Guarded(&other,
+                [&] { other.CalendarControl1->MouseClick(other.CalendarControl1, EncodeDate(2024, 1, 2)); });
     }
     ASSERT_EQ(Ymd(other.CalendarControl1->SelectedDate()), "2024-01-02");
     other.ListBox1->setFocus();
     other.ListBox1->setCurrentRow(0);
     EXPECT_EQ(Ymd(other.CalendarControl1->SelectedDate()), "2024-01-03") << "the chosen saint's day";
+}
+
+TEST_F(OptionsTest, WithTheSettingOnMinimiseAndCloseHideTheWindowsAndTheTrayBringsBackOnlyTheMain)
+{
+    trayAvailable = true;
+    Options(true, true, false);
+    ASSERT_TRUE(form->HidesToTray());
+    bool closed = false;
+    QObject::connect(form.get(), &TForm1::Closed, [&] { closed = true; });
+    const auto reopen = [&] {
+        form->show();
+        dayInfo->show();
+    };
+    reopen();
+    form->showMinimized();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form->isVisible(); })) << "minimise hides";
+    EXPECT_FALSE(dayInfo->isVisible());
+    EXPECT_FALSE(form->isMinimized()) << "hidden rather than minimised";
+
+    reopen();
+    Trigger(*form, "ExitAction");
+    EXPECT_FALSE(form->isVisible()) << "Exit hides";
+    EXPECT_FALSE(dayInfo->isVisible());
+    reopen();
+    form->close();
+    EXPECT_FALSE(form->isVisible()) << "so does the close box";
+    EXPECT_FALSE(closed) << "and the program goes on";
+
+    Child<QAction>(*form, "RestoreApp1")->trigger(); // "Show Calendar" in the tray menu
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(dayInfo->isVisible()) << "the Day Info window stays hidden";
+
+    Options(false, true, false);
+    EXPECT_FALSE(form->TrayIcon()->isVisible());
+    form->showMinimized();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(form->isVisible()) << "with the setting off minimise minimises";
+
+    Options(true, true, false);
+    Child<QAction>(*form, "Nic1")->trigger(); // "Shutdown" in the tray menu
+    EXPECT_TRUE(closed) << "Shutdown ends the program whatever the setting";
+    EXPECT_FALSE(form->TrayIcon()->isVisible());
+}
+
+TEST_F(OptionsTest, TheTrayMenuReadsAsDesigned)
+{
+    auto* menu = Child<QMenu>(*form, "SysTrayPopup");
+    QStringList items;
+    for (QAction* a : menu->actions())
+        items << (a->isSeparator() ? "-" : a->text());
+    EXPECT_EQ(items, (QStringList{"Show Calendar", "-", "Shutdown", "Cancel"}));
+    EXPECT_EQ(form->TrayIcon()->toolTip(), "Orvelle of Saints");
+    EXPECT_EQ(form->TrayIcon()->contextMenu(), menu);
+    EXPECT_FALSE(form->TrayIcon()->icon().isNull());
 }

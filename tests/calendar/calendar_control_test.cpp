@@ -1,7 +1,7 @@
 #include "calendar/calendar_control.h"
 #include "common/exception.h"
-#include "data/saints_data.h"
 #include "common/modal.h"
+#include "data/saints_data.h"
 #include "fakes/fakes.h"
 #include "gui/modal.h"
 #include "test_files.h"
@@ -211,39 +211,40 @@ TEST(CalendarControl, PaintsFillsAndFramesInTheirLayers)
     EXPECT_EQ(dec1899.Image().pixelColor(d29.Left + 1, d29.Bottom - 6), kWhite);
 }
 
-TEST(CalendarControl, DaysShowTheirSaintsCountOnlyWhenThereIsATable)
+TEST(CalendarControl, DaysShowTheirSaintsCountCentredOnlyWhenThereIsATable)
 {
     TempFile file(Row("02.03.", "Blaise") + Row("02.03.", "Ansgar") + Row("02.14.", "Valentine"));
     TSaintsData withTable, withoutTable;
     withTable.SetDataIniPath(file.path());
     Calendar cal(EncodeDate(2015, 2, 10));
-    const TCalendarFont font = cal.c.DayInfoFont();
-    const int cw = 63, rh = cal.c.Geometry().RowHeight();
-    const QRect middle(20, 2, cw - 24, rh - 4); // clear of the day number and the grid lines
 
-    // A count is its number centred in the cell, halves rounded down.
-    const auto expected = [&](const QString& text) {
-        QImage ref(cw, rh, QImage::Format_RGB32);
-        ref.fill(Qt::white);
-        QPainter p(&ref);
-        p.setFont(font.Font);
-        p.setPen(font.Color);
-        const QFontMetrics m = p.fontMetrics();
-        p.drawText((cw - m.horizontalAdvance(text)) / 2, (rh - m.height()) / 2 + m.ascent(), text);
-        return ref.copy(middle);
+    // The count's ink: grey pixels clear of the day number (top left) and of the grid lines.
+    const auto ink = [&](const QImage& img, unsigned day) {
+        const TGridRect c = cal.Cell(day);
+        QRect box;
+        for (int y = c.Top + 2; y < c.Bottom - 2; ++y)
+            for (int x = c.Left + 16; x < c.Right - 3; ++x)
+                if (const QColor p = img.pixelColor(x, y); p.red() < 200 && p.red() == p.blue())
+                    box |= QRect(x, y, 1, 1);
+        return box;
     };
-    const auto shown = [&](const QImage& img, unsigned day) {
-        return img.copy(middle.translated(cal.Cell(day).Left, cal.Cell(day).Top));
-    };
-    const struct {
-        TSaintsData* data;
-        QString third, fourth;
-    } cases[] = {{nullptr, "", ""}, {&withoutTable, "", ""}, {&withTable, "2", "0"}};
-    for (const auto& k : cases) {
-        cal.c.SetSaintsData(k.data);
+    for (TSaintsData* none : {static_cast<TSaintsData*>(nullptr), &withoutTable}) {
+        cal.c.SetSaintsData(none);
         const QImage img = cal.Image();
-        EXPECT_EQ(shown(img, 3), expected(k.third)) << k.third.toStdString();
-        EXPECT_EQ(shown(img, 4), expected(k.fourth)) << k.fourth.toStdString();
+        EXPECT_TRUE(ink(img, 3).isNull()) << "no table, no count";
+        EXPECT_TRUE(ink(img, 4).isNull());
+    }
+    cal.c.SetSaintsData(&withTable);
+    const QImage img = cal.Image();
+    // Day 3 has two saints and day 4 none: both show a number in the middle of their cell,
+    // to within the rounding of the halves and the digits' side bearings.
+    for (unsigned day : {3u, 4u}) {
+        const QRect box = ink(img, day);
+        ASSERT_FALSE(box.isNull()) << day;
+        const TGridRect c = cal.Cell(day);
+        EXPECT_NEAR(box.left() + box.right() + 1, c.Left + c.Right, 4) << day;
+        EXPECT_NEAR(box.top() + box.bottom() + 1, c.Top + c.Bottom, 4) << day;
+        EXPECT_LE(box.height(), 12) << "one line of the 12-pixel count font";
     }
 }
 
@@ -277,4 +278,39 @@ TEST(CalendarControl, SaintsErrorEndsThatPaintingAndIsShownOnceAfterIt)
         EXPECT_TRUE(HasNumber(cal.Image(), cal.Cell(28))) << "the next painting is whole";
         EXPECT_EQ(TakeErrorBoxes(), widget ? QStringList{QString::fromStdString(message)} : QStringList{});
     }
+}
+
+TEST(CalendarControl, APaintingStoppedByAnErrorIsRedoneInFullWhenTheBoxCloses)
+{
+    TempFile file(Row("02.11.", "Good") + Row("02.12.", "Broken", 8) + Row("02.13.", "Late"));
+    TSaintsData saints;
+    saints.SetDataIniPath(file.path());
+    Calendar cal(EncodeDate(2015, 2, 10));
+    cal.c.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&cal.c));
+
+    // Paintings of the whole control that come after the error box has closed.
+    bool boxClosed = false;
+    int wholePaintings = 0;
+    struct Watch : QObject {
+        std::function<void(QPaintEvent*)> seen;
+        bool eventFilter(QObject*, QEvent* e) override
+        {
+            if (e->type() == QEvent::Paint)
+                seen(static_cast<QPaintEvent*>(e));
+            return false;
+        }
+    } watch;
+    watch.seen = [&](QPaintEvent* e) {
+        if (boxClosed && e->region().contains(cal.c.rect()))
+            ++wholePaintings;
+    };
+    cal.c.installEventFilter(&watch);
+    const test::ExpectModal box("Orvelle of Saints", [&](QDialog& d) {
+        boxClosed = true;
+        d.accept();
+    });
+    cal.c.SetSaintsData(&saints);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return wholePaintings > 0; }, 2000));
+    EXPECT_TRUE(boxClosed);
 }

@@ -1,6 +1,8 @@
 #include "churchyear/find_feast_dialog.h"
 #include "common/exception.h"
+#include "common/form_widgets.h"
 
+#include <QApplication>
 #include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
@@ -88,6 +90,7 @@ TEST(FindFeastDialog, LayoutFillsTheFeastsColumnByColumn)
     auto* button2 = d.findChild<QPushButton*>("Button2");
     EXPECT_EQ(button1->text(), "Compute !");
     EXPECT_EQ(button2->text(), "Cancel");
+    d.show(); // Qt picks a default button when a dialog shows
     for (QPushButton* b : {button1, button2})
         EXPECT_FALSE(b->isDefault() || b->autoDefault());
 }
@@ -125,6 +128,13 @@ TEST(FindFeastDialog, YearStepsByOneAndStopsAtBothEnds)
     EXPECT_EQ(d.GetYear(), 1900);
     upDown->stepBy(-1);
     EXPECT_EQ(d.GetYear(), 1900);
+
+    d.SetYear(2024);
+    QTest::keyClick(upDown, Qt::Key_PageUp);
+    EXPECT_EQ(d.GetYear(), 2025) << "Page Up steps one year too";
+    QTest::keyClick(upDown, Qt::Key_PageDown);
+    QTest::keyClick(upDown, Qt::Key_PageDown);
+    EXPECT_EQ(d.GetYear(), 2023);
 
     d.SetYear(3000);
     EXPECT_EQ(d.GetYear(), 2100);
@@ -200,5 +210,29 @@ TEST(FindFeastDialog, OpensCentredOnTheScreen)
     TFind_Feast d(&owner);
     d.open();
     EXPECT_LE((d.frameGeometry().center() - d.screen()->geometry().center()).manhattanLength(), 2);
+    d.reject();
+}
+
+TEST(FindFeastDialog, EscDoesNotCloseItAndTheFramesHoldTheirControls)
+{
+    TFind_Feast d;
+    d.open();
+    QApplication::setActiveWindow(&d);
+    for (QWidget* w : {static_cast<QWidget*>(Radio(d, 3)), d.findChild<QWidget*>("Edit1"),
+                       static_cast<QWidget*>(d.findChild<QPushButton*>("Button2"))}) {
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible()) << w->objectName().toStdString();
+    }
+    // The radio buttons and the year sit in frames whose caption is on the frame line.
+    auto* feasts = qobject_cast<TFramedGroup*>(d.findChild<QWidget*>("RadioGroup1"));
+    auto* year = qobject_cast<TFramedGroup*>(d.findChild<QWidget*>("GroupBox1"));
+    ASSERT_TRUE(feasts && year);
+    for (int n = 1; n <= 16; ++n)
+        EXPECT_EQ(Radio(d, n)->parentWidget(), feasts) << n;
+    EXPECT_EQ(d.findChild<QSpinBox*>("UpDown1")->parentWidget(), year);
+    EXPECT_EQ(InDialog(feasts), QRect(8, 8, 505, 153));
+    EXPECT_EQ(InDialog(year), QRect(8, 168, 505, 89));
+    EXPECT_EQ(InDialog(d.findChild<QSpinBox*>("UpDown1")).topLeft(), QPoint(200, 200));
     d.reject();
 }

@@ -37,6 +37,7 @@ TEST(Date, ImpossibleDatesRaise)
     EXPECT_NO_THROW(EncodeDate(2000, 2, 29));
     try {
         EncodeDate(2023, 2, 29);
+        ADD_FAILURE() << "29 February 2023 was encoded";
     } catch (const Exception& e) {
         EXPECT_STREQ(e.what(), "Invalid argument to date encode");
     }

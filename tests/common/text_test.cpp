@@ -15,6 +15,28 @@ TEST(Text, Utf8PassesThroughAndCp1252IsConverted)
     EXPECT_FALSE(IsValidUtf8("\xE2\x82"));
 }
 
+TEST(Text, ReadableBytesForMessages)
+{
+    const std::string ellipsis = "\xE2\x80\xA6";
+    struct Case {
+        const char* what;
+        std::string bytes, shown;
+    } cases[] = {
+        {"plain text stays", "12.25.", "12.25."},
+        {"UTF-8 letters stay", "J\xC3\xB3zef", "J\xC3\xB3zef"},
+        {"control bytes", std::string("a\0b\t\r\x1F\x7F", 7), "a\\x00b\\x09\\x0D\\x1F\\x7F"},
+        {"bytes that are no UTF-8", "\xFF\xC3(\xE2\x82", "\\xFF\\xC3(\\xE2\\x82"},
+        {"sixty characters fit", std::string(60, 'a'), std::string(60, 'a')},
+        {"longer is cut at sixty", std::string(61, 'a'), std::string(60, 'a') + ellipsis},
+        {"a letter counts once", std::string(59, 'a') + "\xC3\xA9\xC3\xA9",
+         std::string(59, 'a') + "\xC3\xA9" + ellipsis},
+        {"an escape counts four", std::string(57, 'a') + "\x01", std::string(57, 'a') + ellipsis},
+        {"empty", "", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ReadableBytes(c.bytes), c.shown) << c.what;
+}
+
 TEST(Text, UpperCasesAsciiOnly)
 {
     EXPECT_EQ(AsciiUpper("saint \xC3\xA9mile z"), "SAINT \xC3\xA9MILE Z");

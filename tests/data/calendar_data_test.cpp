@@ -117,6 +117,12 @@ TEST(SaintsTable, ScanRejectsBadKeys)
         {"00.10.", "Parse date error : month or day out of range in [00.10.]."},
         {"01.32.", "Parse date error : month or day out of range in [01.32.]."},
         {"01.00.", "Parse date error : month or day out of range in [01.00.]."},
+        // Bytes from a broken file are quoted readably.
+        {"\x01\xFE.\t01.", "Parse date error : length of [\\x01\\xFE.\\x0901.] <> 6."},
+        {"0\x7F.01.", "'\\x7F' is not a valid integer value"},
+        {"\xC3\xA9.01.1", "Parse date error : length of [\xC3\xA9.01.1] <> 6."},
+        {std::string(70, 'x'),
+         "Parse date error : length of [" + std::string(60, 'x') + "\xE2\x80\xA6] <> 6."},
     };
     for (const auto& c : cases) {
         TempFile f(Row("01.02.", "Fine") + Row(c.key, "Bad"));

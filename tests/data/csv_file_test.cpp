@@ -126,7 +126,12 @@ TEST(Reader, OpenFailuresNameTheFile)
     try {
         TCsvFile csv(empty.dir());
         FAIL() << "a directory is no data file";
-    } catch (const Exception&) {
+    } catch (const Exception& e) {
+        // Some systems refuse to open a directory, others to map it.
+        const std::string dir = empty.dir();
+        EXPECT_TRUE(e.what() == "Could not open file [" + dir + "]" ||
+                    e.what() == "Could not mmap open file [" + dir + "]")
+            << e.what();
     }
 }
 

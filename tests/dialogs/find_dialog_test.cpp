@@ -1,3 +1,4 @@
+#include "common/form_widgets.h"
 #include "dialogs/find_dialog.h"
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QTest>
 #include <QTimer>
 #include <gtest/gtest.h>
+#include <vector>
 
 using namespace orvelle;
 
@@ -56,6 +58,7 @@ TEST(FindDialog, LayoutAndCaptions)
     auto* cancel = Child<QPushButton>(d, "Button2");
     EXPECT_EQ(ok->text(), "OK");
     EXPECT_EQ(cancel->text(), "Cancel");
+    d.show(); // Qt picks a default button when a dialog shows
     for (QPushButton* b : {ok, cancel})
         EXPECT_FALSE(b->isDefault() || b->autoDefault());
 }
@@ -157,4 +160,28 @@ TEST(FindDialog, NameBoxHasTheFocusWhenOpened)
     d.show();
     QApplication::setActiveWindow(&d);
     EXPECT_EQ(QApplication::focusWidget(), d.findChild<QLineEdit*>("Edit1"));
+}
+
+TEST(FindDialog, EscDoesNotCloseItAndTheFramesHoldTheirControls)
+{
+    TFormFind d;
+    d.open();
+    QApplication::setActiveWindow(&d);
+    for (const char* name : {"Edit1", "CheckBox1", "Edit2", "Button1"}) {
+        auto* w = Child<QWidget>(d, name);
+        w->setFocus();
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_TRUE(d.isVisible()) << name;
+    }
+    // Each frame holds its controls, with the caption on the frame line.
+    const std::pair<const char*, std::vector<const char*>> groups[] = {
+        {"GroupBox1", {"Edit1"}}, {"GroupBox2", {"CheckBox1", "DateTimePicker1"}}, {"GroupBox3", {"Edit2"}}};
+    for (const auto& [group, children] : groups) {
+        auto* frame = qobject_cast<TFramedGroup*>(Child<QWidget>(d, group));
+        ASSERT_TRUE(frame) << group;
+        for (const char* child : children)
+            EXPECT_EQ(Child<QWidget>(d, child)->parentWidget(), frame) << child;
+    }
+    d.reject();
+    EXPECT_EQ(d.result(), QDialog::Rejected);
 }

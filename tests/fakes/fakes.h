@@ -41,7 +41,10 @@ class TFakeRegistry : public TRegistry {
         return k != Keys.end() && k->second.count(name);
     }
 
-    int ReadIntegerOf(const std::string& key, const std::string& name) { return std::get<int>(Keys[key][name]); }
+    int ReadIntegerOf(const std::string& key, const std::string& name)
+    {
+        return std::get<int>(Keys[key][name]);
+    }
 
     bool OpenKey(const std::string& key, bool canCreate) override
     {
@@ -66,7 +69,10 @@ class TFakeRegistry : public TRegistry {
     {
         Write(name, value, std::to_string(value));
     }
-    void WriteString(const std::string& name, const std::string& value) override { Write(name, value, value); }
+    void WriteString(const std::string& name, const std::string& value) override
+    {
+        Write(name, value, value);
+    }
     bool DeleteValue(const std::string& name) override
     {
         if (!FOpen || !FOpen->erase(name))

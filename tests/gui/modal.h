@@ -48,8 +48,8 @@ inline void AnswerModal(QDialog& d)
     next->opened = true;
     if (d.objectName() != next->window && d.windowTitle() != next->window &&
         QString(d.metaObject()->className()) != next->window) {
-        ADD_FAILURE() << "expected the modal window " << next->window.toStdString() << ", but "
-                      << Describe(d) << " opened";
+        ADD_FAILURE() << "expected the modal window " << next->window.toStdString() << ", but " << Describe(d)
+                      << " opened";
         d.reject();
         return;
     }

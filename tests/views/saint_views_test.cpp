@@ -1,5 +1,6 @@
 #include "views/saint_views.h"
 
+#include <QFontMetrics>
 #include <QTextEdit>
 #include <gtest/gtest.h>
 
@@ -37,4 +38,28 @@ TEST(SaintViews, TwentyNinthOfFebruaryFallsBackOnlyInCommonYears)
     EXPECT_EQ(SaintDayInYear(leap, 2100), EncodeDate(2100, 2, 28));
     const TSaintRecord christmas = {"12.25.", "Anastasia", "", "", "", "", "", "", "", ""};
     EXPECT_EQ(SaintDayInYear(christmas, 1900), EncodeDate(1900, 12, 25));
+}
+
+TEST(SaintViews, ALineTooLongKeepsItsDayAndShortensTheName)
+{
+    QFont font("Arial");
+    font.setPixelSize(16);
+    const QFontMetrics metrics(font);
+    const int width = 200;
+    const QString ellipsis = QString::fromUtf8("\xE2\x80\xA6");
+    struct Case {
+        QString line, end;
+    } cases[] = {
+        {"Saint Narcisa de Jesus Martillo Moran - 08.12", ellipsis + " - 08.12"},
+        {"Saint Jean - Baptiste de la Salle of Reims - 07.04", ellipsis + " - 07.04"}, // " - " in the name
+    };
+    for (const auto& c : cases) {
+        const QString fitted = FitSaintLine(c.line, metrics, width);
+        EXPECT_TRUE(fitted.endsWith(c.end)) << fitted.toStdString();
+        EXPECT_LE(metrics.horizontalAdvance(fitted), width) << fitted.toStdString();
+        const QString kept = fitted.chopped(c.end.size());
+        EXPECT_FALSE(kept.isEmpty());
+        EXPECT_TRUE(c.line.startsWith(kept)) << "the name is cut at its end: " << kept.toStdString();
+    }
+    EXPECT_EQ(FitSaintLine("Anne - 26.07", metrics, width), "Anne - 26.07") << "a line that fits stays";
 }

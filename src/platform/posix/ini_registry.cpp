@@ -38,8 +38,13 @@ bool TIniRegistry::OpenKey(const std::string& key, bool canCreate)
     FOpen = false;
     if (key != kOrvelleKey)
         return false; // only the program's own key lives in the file
-    if (!QFileInfo::exists(FFileName)) {
-        if (!canCreate || !QDir().mkpath(QFileInfo(FFileName).absolutePath()))
+    const QFileInfo info(FFileName);
+    if (info.exists()) {
+        // A file we cannot read is a key we cannot open: writing defaults over it would lose it.
+        if (!info.isFile() || !info.isReadable())
+            return false;
+    } else {
+        if (!canCreate || !QDir().mkpath(info.absolutePath()))
             return false;
         QFile file(FFileName);
         if (!file.open(QIODevice::WriteOnly))

@@ -1,5 +1,7 @@
 #include "platform/single_instance.h"
 
+#include "common/modal.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDir>
@@ -102,7 +104,12 @@ void QuitOnTerminateSignal()
     if (gSignalPipe[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM, 0, gSignalPipe) != 0)
         return;
     auto* notifier = new QSocketNotifier(gSignalPipe[0], QSocketNotifier::Read, qApp);
-    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] { QCoreApplication::quit(); });
+    QObject::connect(notifier, &QSocketNotifier::activated, qApp, [] {
+        char c;
+        [[maybe_unused]] auto n = ::read(gSignalPipe[0], &c, 1); // else the notifier fires forever
+        EndModalWindows(); // quit() alone is not heard by a modal box or before the loop runs
+        QCoreApplication::quit();
+    });
     struct sigaction sa {};
     sa.sa_handler = OnSignal;
     sigemptyset(&sa.sa_mask);
