@@ -6,7 +6,7 @@ ifdef CI
 CMAKE_FLAGS += -DORVELLE_WERROR=ON
 endif
 
-.PHONY: all deps configure build run test bench fuzz clean
+.PHONY: all deps configure build run test test-windows bench fuzz clean
 
 all: build
 
@@ -24,6 +24,10 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)
+
+# The Qt-free core and the Win32 layer, cross-built with mingw-w64 and tested under Wine.
+test-windows:
+	@tools/test-windows.sh build-windows
 
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_FUZZ=OFF
@@ -45,4 +49,4 @@ fuzz:
 	tools/fuzz.sh build-fuzz/fuzz/settings_fuzz fuzz/settings-corpus $(SETTINGS_SECONDS) 4096
 
 clean:
-	rm -rf $(BUILD) build-bench build-fuzz build-asan
+	rm -rf $(BUILD) build-bench build-fuzz build-asan build-windows

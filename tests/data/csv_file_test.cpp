@@ -135,6 +135,14 @@ TEST(Reader, OpenFailuresNameTheFile)
     }
 }
 
+// The name reaches the system as UTF-8 bytes; on Windows that takes the UTF-8 process code page.
+TEST(Reader, OpensAFileWithANonAsciiName)
+{
+    TempFile f("01.05.;x;\n", "Święci — José.csv");
+    TCsvFile csv(f.path());
+    EXPECT_EQ(csv.ReadRow(), (TStringList{"01.05.", "x"}));
+}
+
 TEST(Reader, FirstColumnMatchesFullRow)
 {
     const std::string content = "01.01.;a;\n\"x;y\";b;\nnone\n;lead;\n";

@@ -1,6 +1,7 @@
 #include "platform/single_instance.h"
 
-#include <QAbstractEventDispatcher>
+#include "platform/win32/instance_guard.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <windows.h>
@@ -8,10 +9,6 @@
 namespace orvelle {
 
 namespace {
-constexpr char kMutexName[] = "Orvelle_App_Mutex_gz54w";
-constexpr char kMessageName[] = "Orvelle_App_Msg_xqw1e";
-constexpr UINT kActivationWaitMs = 2000;
-
 // Sees the broadcast activation message on its way to the main window.
 class ActivationFilter : public QAbstractNativeEventFilter {
   public:
@@ -36,8 +33,7 @@ class ActivationFilter : public QAbstractNativeEventFilter {
 } // namespace
 
 struct SingleInstance::Impl {
-    HANDLE mutex = nullptr; // held, never released, for the life of the process
-    UINT message = 0;
+    TInstanceGuard guard; // holds the mutex for the life of the process
     std::unique_ptr<ActivationFilter> filter;
 };
 
@@ -51,14 +47,11 @@ SingleInstance::~SingleInstance()
 
 bool SingleInstance::Claim()
 {
-    d->message = ::RegisterWindowMessageA(kMessageName);
-    d->mutex = ::CreateMutexA(nullptr, TRUE, kMutexName);
-    if (!d->mutex || ::GetLastError() == ERROR_ALREADY_EXISTS) {
-        // A hung window elsewhere on the desktop must not hang this start.
-        ::SendMessageTimeoutA(HWND_BROADCAST, d->message, 0, 0, SMTO_ABORTIFHUNG, kActivationWaitMs, nullptr);
+    if (!d->guard.Claim()) {
+        d->guard.Broadcast();
         return false;
     }
-    d->filter = std::make_unique<ActivationFilter>(d->message, this);
+    d->filter = std::make_unique<ActivationFilter>(d->guard.Message(), this);
     QCoreApplication::instance()->installNativeEventFilter(d->filter.get());
     return true;
 }
