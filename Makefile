@@ -40,13 +40,14 @@ bench: deps
 # coverage joins the kept corpus (fuzz/corpus/, fuzz/settings-corpus/), minimised.
 SECONDS ?= 60
 SETTINGS_SECONDS ?= 30
+FUZZ_JOBS ?= 1
 fuzz:
 	@ORVELLE_EXTRA_PACKAGES="clang libclang-rt-14-dev" tools/install-deps.sh
 	CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DORVELLE_GUI=OFF -DORVELLE_TESTS=OFF \
-	  -DORVELLE_FUZZ=ON -DORVELLE_SANITIZE=ON >/dev/null
+	  -DORVELLE_FUZZ=ON -DORVELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 	cmake --build build-fuzz -j$(JOBS) --target saints_fuzz settings_fuzz
-	tools/fuzz.sh build-fuzz/fuzz/saints_fuzz fuzz/corpus $(SECONDS) 8192
-	tools/fuzz.sh build-fuzz/fuzz/settings_fuzz fuzz/settings-corpus $(SETTINGS_SECONDS) 4096
+	FUZZ_JOBS=$(FUZZ_JOBS) tools/fuzz.sh build-fuzz/fuzz/saints_fuzz fuzz/corpus $(SECONDS) 8192
+	FUZZ_JOBS=$(FUZZ_JOBS) tools/fuzz.sh build-fuzz/fuzz/settings_fuzz fuzz/settings-corpus $(SETTINGS_SECONDS) 4096
 
 clean:
 	rm -rf $(BUILD) build-bench build-fuzz build-asan build-windows
