@@ -2,25 +2,10 @@
 # Faults a user may meet, under Xvfb: broken, huge or missing saints files, broken or locked
 # settings, a kill in the middle of settings writes, racing starts, leftovers of a killed copy.
 # Each time the program must say what went wrong in its own words, stay usable and lose nothing.
-set -uo pipefail
-exe=$1 saints=$2 out=$3 make_saints_file=$4 settings_writer=$5
-mkdir -p "$out"
-work=$(mktemp -d)
+# Arguments after the common three: the synthetic file maker and the settings writer.
+source "$(dirname "$0")/e2e.sh"
+make_saints_file=$4 settings_writer=$5
 chmod 755 "$work"
-unset QT_QPA_PLATFORM
-pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-source "$(dirname "$0")/../../tools/xvfb.sh"
-start_xvfb || exit 1
-
-passed=0 failed=0
-check() { # check NAME COMMAND...
-  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
-}
-wait_for() { for _ in $(seq 200); do "$@" && return 0; sleep 0.1; done; return 1; }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
-has_visible() { [ -n "$(visible "$1")" ]; }
 count_visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | wc -l; }
 ended() { ! kill -0 "$1" 2>/dev/null; }
 
@@ -94,7 +79,7 @@ drain_boxes() {
     check "$1: no box after a repaint" test "$(count_visible '^Orvelle of Saints$')" -eq 0
   fi
 }
-finish() { kill -TERM "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
+end_program() { kill -TERM "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; }
 
 # --- Saints files ---
 new_app
@@ -105,20 +90,20 @@ start
 # The day before also reads the broken row while looking for its own end: two boxes at most.
 drain_boxes "a malformed day" "^Bad data in date \[$month\.1[45]\.\], row \[[0-9]+\] -> returned only \[3\] columns of expected 10$" 2
 check "a malformed day: the program keeps running" kill -0 "$pid"
-finish
+end_program
 
 new_app
 # Control bytes in the first key, then random bytes: the message shows them readably.
 { printf '\001\377;garbage;\n'; head -c 4096 /dev/urandom; } >"$app/saints_out.csv"
 start
 drain_boxes "random bytes" '^Parse date error : length of \[\\x01\\xFF\] <> 6\.$' 1
-finish
+end_program
 
 new_app
 : >"$app/saints_out.csv"
 start
 expect_box "an empty file" "[$app/saints_out.csv]"
-finish
+end_program
 
 # SIGTERM while start-up shows a box: the program ends, with 0, instead of hanging on.
 new_app
@@ -133,20 +118,20 @@ if wait_for has_visible '^Orvelle of Saints$'; then
     check "SIGTERM during a start-up box ends the program" false
   fi
 fi
-finish
+end_program
 
 new_app
 mkdir "$app/saints_out.csv"
 start
 expect_box "a folder in the file's place" "[$app/saints_out.csv]"
-finish
+end_program
 
 if [ ${#as_user[@]} -gt 0 ] || [ "$(id -u)" -ne 0 ]; then
   new_app
   cp "$saints" "$app/saints_out.csv" && chmod 000 "$app/saints_out.csv"
   start
   expect_box "an unreadable file" "Could not open file [$app/saints_out.csv]"
-  finish
+  end_program
 fi
 
 new_app
@@ -155,7 +140,7 @@ start
 check "a 200 MB file: the main window appears" wait_for has_visible '^Orvelle - '
 dirty=$(awk '/^Private_Dirty/ { print $2 }' "/proc/$pid/smaps_rollup" 2>/dev/null)
 check "a 200 MB file is mapped, not read (private memory ${dirty:-?} kB)" test "${dirty:-999999}" -lt 102400
-finish
+end_program
 
 # --- Settings ---
 conf() { cat "$XDG_CONFIG_HOME/Orvelle/Orvelle.conf"; }
@@ -174,7 +159,7 @@ while ! has_visible '^Orvelle - ' && kill -0 "$pid" 2>/dev/null; do
   sleep 0.1
 done
 check "a garbage config: the program starts" wait_for has_visible '^Orvelle - '
-finish
+end_program
 
 if [ ${#as_user[@]} -gt 0 ] || [ "$(id -u)" -ne 0 ]; then
   new_app
@@ -185,7 +170,7 @@ if [ ${#as_user[@]} -gt 0 ] || [ "$(id -u)" -ne 0 ]; then
   start
   check "an unreadable config: the program starts with its window" wait_for has_visible '^Orvelle - '
   check "an unreadable config: the file is left as it was" test "$(md5sum <"$XDG_CONFIG_HOME/Orvelle/Orvelle.conf")" = "$before"
-  finish
+  end_program
 
   new_app
   cp "$saints" "$app/saints_out.csv"
@@ -205,7 +190,7 @@ if [ ${#as_user[@]} -gt 0 ] || [ "$(id -u)" -ne 0 ]; then
     xdotool key Return
   fi
   check "a read-only config folder: nothing else changed" test "$(conf)" = "$before"
-  finish
+  end_program
 fi
 
 # A kill at any moment of a burst of writes leaves the old file or the new one, never half of one.
@@ -251,5 +236,4 @@ check "a killed copy leaves its lock and socket behind" test -n "$(ls -A "$XDG_R
 check "... which do not block the next start" wait_for has_visible '^Orvelle - '
 kill -TERM "$a"; wait "$a" 2>/dev/null
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

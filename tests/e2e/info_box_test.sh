@@ -3,28 +3,15 @@
 # the round splash, the info box sliding into the corner of the work area, the program sitting in
 # the tray, a click on the box bringing the main window, refusing the licence ending it all, and
 # SIGTERM ending it even inside a start-up window.
-set -uo pipefail
-exe=$1 saints=$2 out=$3 backdrop=$4
-mkdir -p "$out"
-work=$(mktemp -d)
+# Arguments after the common three: a picture to show behind the splash.
+source "$(dirname "$0")/e2e.sh"
+backdrop=$4
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
-pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "${XVFB_PID:-}" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-source "$(dirname "$0")/../../tools/xvfb.sh"
-start_xvfb || exit 1
-
-passed=0 failed=0
-check() { # check NAME COMMAND...
-  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
-}
 until_true() { # until_true COMMAND... : waits up to 30 s on a busy machine
   for _ in $(seq 300); do "$@" && return 0; sleep 0.1; done
   return 1
 }
-visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 # The info box: the visible window "Orvelle" of 237 x 282 (the tray icon has the same name).
 info_box() {
   local w
@@ -47,8 +34,6 @@ until_true eval 'xwininfo -name panel >/dev/null 2>&1'
 xprop -root -f _NET_WORKAREA 32c -set _NET_WORKAREA "0, 0, 1024, 740"
 corner="$((1024 - 237)) $((740 - 282))"
 
-app="$work/app"
-mkdir -p "$app" && cp "$exe" "$app/orvelle" && cp "$saints" "$app/saints_out.csv"
 
 # First start: no settings yet, so the tray and the info box are both on.
 "$app/orvelle" & first=$!; pids+=($first)
@@ -130,5 +115,4 @@ check "SIGTERM during the info box ends the program" until_true eval '! kill -0 
 wait "$fourth"; code=$?
 check "with exit code 0 ($code)" test "$code" -eq 0
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish

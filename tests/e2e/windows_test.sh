@@ -2,27 +2,10 @@
 # Starts the real program under Xvfb and checks its windows as a person meets them: error boxes
 # for a broken saints file, the calendar after a painting error, a second start while a dialog is
 # open, and Esc in a dialog without a cancel button. Screenshots go to the output folder.
-set -uo pipefail
-exe=$1 saints=$2 out=$3
-mkdir -p "$out"
-work=$(mktemp -d)
+source "$(dirname "$0")/e2e.sh"
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$HOME" && mkdir -m 700 "$XDG_RUNTIME_DIR"
-unset QT_QPA_PLATFORM
 export LC_ALL=C.UTF-8 # lengths in characters, not bytes
-Xvfb -noreset -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-pids=()
-cleanup() { kill -9 "${pids[@]}" 2>/dev/null; kill "$xvfb" 2>/dev/null; rm -rf "$work"; }
-trap cleanup EXIT
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$work/display")"
-for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-
-passed=0 failed=0
-check() { # check NAME COMMAND...
-  if "${@:2}"; then echo "ok: $1"; passed=$((passed + 1)); else echo "FAILED: $1"; failed=$((failed + 1)); fi
-}
 wait_window() { # wait_window TITLE-REGEX [TENTHS] -> prints window id (waits 20 s by default)
   for _ in $(seq "${2:-200}"); do
     local w
@@ -131,5 +114,4 @@ check "after a second start the dialog is above the main window ($order)" test "
 import -window root "$out/second-start-with-dialog.png" 2>/dev/null
 stop
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
