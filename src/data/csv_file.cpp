@@ -56,20 +56,19 @@ template <typename Take> void SplitColumns(std::string_view line, Take take)
 {
     std::string column;
     bool quoted = false;
-    for (size_t from = 0;;) {
-        // Plain runs are copied whole: loading every day is mostly this loop.
-        const size_t at = line.find_first_of(quoted ? std::string_view("\r\"") : std::string_view("\r\";"), from);
-        column.append(line.substr(from, at == std::string_view::npos ? at : at - from));
-        if (at == std::string_view::npos)
-            return;
-        from = at + 1;
-        if (line[at] == '"') {
+    size_t from = 0; // plain runs are appended whole: loading every day is mostly this loop
+    for (size_t i = 0; i < line.size(); ++i) {
+        const char c = line[i];
+        if (c == '"') {
             quoted = !quoted;
-            column += '"';
-        } else if (line[at] == ';') {
-            if (!take(std::move(column)))
-                return;
-            column.clear();
+        } else if (c == '\r' || (c == ';' && !quoted)) {
+            column.append(line.data() + from, i - from);
+            from = i + 1;
+            if (c == ';') {
+                if (!take(std::move(column)))
+                    return;
+                column.clear();
+            }
         }
     }
 }
