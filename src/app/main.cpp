@@ -31,7 +31,6 @@ int main(int argc, char** argv)
 {
     Q_INIT_RESOURCE(orvelle); // the resources live in a static library
     TApplication app(argc, argv);
-    app.setWindowIcon(ApplicationIcon());
     app.setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
@@ -42,6 +41,7 @@ int main(int argc, char** argv)
     THiddenForm hiddenForm;
     auto splash = std::make_unique<TForm2>();
     splash->ShowNow();
+    app.setWindowIcon(ApplicationIcon()); // after the splash, which needs none
 
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();

@@ -73,12 +73,6 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
     PlaceInClientArea(Button2, 288, 232, 75, 25);
     PlaceInClientArea(Button3, 368, 232, 75, 25);
 
-    PrintDialog1 = new QPrintDialog(&FPrinter, this);
-    PrintDialog1->setObjectName("PrintDialog1");
-    // The job prints every ticked saint: no page ranges or selection to offer.
-    PrintDialog1->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
-                             QAbstractPrintDialog::PrintCollateCopies);
-
     connect(Button5, &QPushButton::clicked, this, &TPrintForm::Button5Click);
     connect(Button4, &QPushButton::clicked, this, &TPrintForm::SelectAll);
     connect(Button1, &QPushButton::clicked, this, &TPrintForm::Button1Click);
@@ -114,7 +108,7 @@ void TPrintForm::PrintFrom(const std::vector<TPrintEntry>& entries)
             w->setTransientParent(nullptr);
     });
     if (ExecModal(*this) == QDialog::Accepted)
-        PrintSaints(FPrinter, Ticked());
+        PrintSaints(Printer(), Ticked());
 }
 
 TSaintRefs TPrintForm::Ticked() const
@@ -126,10 +120,34 @@ TSaintRefs TPrintForm::Ticked() const
     return ticked;
 }
 
+TPrintForm::~TPrintForm()
+{
+    delete FPrintDialog; // before the printer it points to
+}
+
+QPrinter& TPrintForm::Printer()
+{
+    if (!FPrinter)
+        FPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution); // the printer's own units
+    return *FPrinter;
+}
+
+QPrintDialog* TPrintForm::PrintDialog()
+{
+    if (!FPrintDialog) {
+        FPrintDialog = new QPrintDialog(&Printer(), this);
+        FPrintDialog->setObjectName("PrintDialog1");
+        // The job prints every ticked saint: no page ranges or selection to offer.
+        FPrintDialog->setOptions(QAbstractPrintDialog::PrintToFile | QAbstractPrintDialog::PrintShowPageSize |
+                                 QAbstractPrintDialog::PrintCollateCopies);
+    }
+    return FPrintDialog;
+}
+
 void TPrintForm::PrintToFile(const QString& pdfPath)
 {
-    FPrinter.setOutputFormat(QPrinter::PdfFormat);
-    FPrinter.setOutputFileName(pdfPath);
+    Printer().setOutputFormat(QPrinter::PdfFormat);
+    Printer().setOutputFileName(pdfPath);
 }
 
 void TPrintForm::SelectAll()
@@ -144,7 +162,7 @@ void TPrintForm::Button5Click()
 
 void TPrintForm::Button1Click()
 {
-    ExecModal(*PrintDialog1);
+    ExecModal(*PrintDialog());
 }
 
 void TPrintForm::ViewSaintUpdate()

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QPrinter>
+#include <memory>
 #include <QString>
 #include <vector>
 
@@ -30,6 +31,7 @@ class TPrintForm : public TNoCancelDialog {
   public:
     // View Saint shows its saint in dayInfo.
     explicit TPrintForm(TDayInfo& dayInfo, QWidget* parent = nullptr);
+    ~TPrintForm() override;
 
     // One way in: the list gets these entries, all ticked; after OK the ticked ones print.
     // Ignored while the dialog or its job is running.
@@ -38,8 +40,10 @@ class TPrintForm : public TNoCancelDialog {
     TSaintRefs Ticked() const;
 
     TDayInfo& DayInfo() const { return FDayInfo; }
-    // The printer of every job; the print dialog changes it.
-    QPrinter& Printer() { return FPrinter; }
+    // The printer of every job; the print dialog changes it. Both are made on first use: finding
+    // the printers costs start-up more than all the windows together.
+    QPrinter& Printer();
+    QPrintDialog* PrintDialog();
     // For tests: the next jobs go to this PDF file, with no dialog.
     void PrintToFile(const QString& pdfPath);
 
@@ -59,11 +63,11 @@ class TPrintForm : public TNoCancelDialog {
     QPushButton* Button3;
     QAction* ViewSaint;
     QMenu* PopupMenu1;
-    QPrintDialog* PrintDialog1;
 
   private:
     TDayInfo& FDayInfo;
-    QPrinter FPrinter{QPrinter::HighResolution}; // the printer's own device units
+    std::unique_ptr<QPrinter> FPrinter;
+    QPrintDialog* FPrintDialog = nullptr;
     bool FBusy = false;
 };
 

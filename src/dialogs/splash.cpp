@@ -42,10 +42,13 @@ TForm2::TForm2(QWidget* parent)
 void TForm2::FormCreate()
 {
     const QImage picture = Image1->pixmap().toImage().convertToFormat(QImage::Format_BGR888);
-    QRegion shape;
+    QList<QRect> rects;
     for (const TRect& r :
          ScanShape({picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine()}))
-        shape += QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+        rects.append(QRect(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top));
+    // The runs come row by row, left to right: one region at once, not one union per run.
+    QRegion shape;
+    shape.setRects(rects.constData(), static_cast<int>(rects.size()));
     // Laid where the picture is drawn, so no key-coloured column shows at the disc's edge.
     setMask(shape.translated(Image1->pos()));
 }

@@ -19,6 +19,7 @@ class SingleInstance : public QObject {
     void ActivationRequested();
 
   private:
+    void ServePeer(int peer); // where the OS has sockets
     struct Impl;
     std::unique_ptr<Impl> d;
 };

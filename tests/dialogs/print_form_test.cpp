@@ -140,7 +140,7 @@ TEST_F(PrintFormTest, OnlyOkWithATickedSaintPrints)
 
 TEST_F(PrintFormTest, SetupRunsThePrintDialogOfTheJobsPrinter)
 {
-    EXPECT_EQ(form.PrintDialog1->printer(), &form.Printer());
+    EXPECT_EQ(form.PrintDialog()->printer(), &form.Printer());
     EXPECT_EQ(form.Printer().copyCount(), 1) << "one copy until the user confirms the setup";
     const ExpectModal setup("PrintDialog1", [](QDialog& d) { d.reject(); });
     form.Button1->click();
