@@ -8,6 +8,7 @@
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QLocale>
+#include <array>
 #include <QMouseEvent>
 #include <QPainter>
 #include <exception>
@@ -215,8 +216,25 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
     }
     const bool feastRange = FFeastFirst > NoDate && FFeastLast > NoDate;
 
+    // The days' saints first: a day that fails to load ends the painting after its own number, as
+    // if each cell were drawn whole in turn, while the counts can still be drawn in one font at
+    // the end, which makes them cost next to nothing.
+    std::array<const TSaintList*, 31> saints{};
+    std::exception_ptr failure;
+    unsigned numbered = g.DayCount;
+    if (FSaintsData)
+        for (unsigned n = 1; n <= g.DayCount && !failure; ++n) {
+            try {
+                saints[n - 1] = FSaintsData->SaintsOfDate(g.DayDate(n));
+            } catch (...) {
+                failure = std::current_exception();
+                numbered = n;
+            }
+        }
+    const unsigned whole = failure ? numbered - 1 : g.DayCount;
+
     painter.setBackgroundMode(Qt::TransparentMode);
-    for (unsigned n = 1; n <= g.DayCount; ++n) {
+    for (unsigned n = 1; n <= numbered; ++n) {
         const TGridRect cell = g.DayCell(n);
         const TDateTime date = g.DayDate(n);
         QColor frameColor = FGridColor;
@@ -226,20 +244,37 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
         }
         SelectFont(painter, g.ColumnOfDay(n) == 0 ? FSundayFont : FDaysInMonthFont);
         TextOut(painter, cell.Left + 2, cell.Top, QString::number(n));
-
-        if (FSaintsData) {
-            // No table loaded: nothing to count, so the cell shows no number.
-            if (const TSaintList* saints = FSaintsData->SaintsOfDate(date)) {
-                SelectFont(painter, FDayInfoFont);
-                const QString count = QString::number(saints->size());
-                const QFontMetrics metrics = painter.fontMetrics();
-                TextOut(painter, cell.Left + (cw - metrics.horizontalAdvance(count)) / 2,
-                        cell.Top + (rh - metrics.height()) / 2, count);
-            }
-        }
-        if (feastRange && FFeastFirst <= date && date <= FFeastLast)
+        if (n <= whole && feastRange && FFeastFirst <= date && date <= FFeastLast)
             Outline(painter, cell, FCurrentDayBorderWidth + 1, frameColor);
     }
+
+    // No table loaded: nothing to count, so the cells show no number.
+    SelectFont(painter, FDayInfoFont);
+    const int lineHeight = painter.fontMetrics().height();
+    for (unsigned n = 1; n <= whole; ++n)
+        if (saints[n - 1]) {
+            const TGridRect cell = g.DayCell(n);
+            const TCountText& count = CountText(saints[n - 1]->size(), painter);
+            painter.drawStaticText(QPoint(cell.Left + (cw - count.Advance) / 2, cell.Top + (rh - lineHeight) / 2),
+                                   count.Text);
+        }
+    if (failure)
+        std::rethrow_exception(failure);
+}
+
+const TCalendarControl::TCountText& TCalendarControl::CountText(size_t count, QPainter& painter)
+{
+    if (FCountFont != FDayInfoFont.Font) {
+        FCountTexts.clear();
+        FCountFont = FDayInfoFont.Font;
+    }
+    if (const auto found = FCountTexts.find(count); found != FCountTexts.end())
+        return found->second;
+    const QString text = QString::number(count);
+    QStaticText laidOut(text);
+    laidOut.setTextFormat(Qt::PlainText);
+    laidOut.prepare(painter.transform(), FCountFont);
+    return FCountTexts.emplace(count, TCountText{laidOut, painter.fontMetrics().horizontalAdvance(text)}).first->second;
 }
 
 void TCalendarControl::paintEvent(QPaintEvent*)

@@ -9,10 +9,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStaticText>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <map>
 
 namespace orvelle {
 
@@ -121,6 +123,15 @@ class TCalendarControl : public QWidget {
     void ReportPaintError(const QString& message);
 
     TCalendarFont FDayInfoFont;
+    // The saint counts laid out once for the day-info font: a month paints the same few numbers.
+    struct TCountText {
+        QStaticText Text;
+        int Advance;
+    };
+    const TCountText& CountText(size_t count, QPainter& painter);
+    std::map<size_t, TCountText> FCountTexts; // only the counts met: a day may hold any number
+
+    QFont FCountFont;
     QColor FBackgroundColor;
     QColor FGridColor;
     uint16_t FGridWidth = 0;
