@@ -19,14 +19,20 @@ start_xvfb
 
 "$exe" &
 app=$!
-window=""
-for _ in $(seq 100); do
-  window=$(xdotool search --onlyvisible --name '^Orvelle' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && break
-  sleep 0.1
-done
-sleep 1 # let it paint
+# wait_window TITLE-REGEX: its id once it is visible (up to 20 s)
+wait_window() {
+  for _ in $(seq 200); do
+    xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 | grep . && return 0
+    sleep 0.1
+  done
+  return 1
+}
+# The day's info box sliding in; with no tray here the main window follows.
+box=$(wait_window '^Orvelle$' || true)
+sleep 1 # at rest in its corner
 import -window root "$shots/desktop.png"
+window=$(wait_window '^Orvelle - ' || true)
+sleep 1 # let it paint
 [ -n "$window" ] && import -window "$window" "$shots/main-window.png"
 kill -TERM "$app"
 wait "$app" && status=0 || status=$?
