@@ -30,7 +30,6 @@ using namespace orvelle;
 int main(int argc, char** argv)
 {
     Q_INIT_RESOURCE(orvelle); // the resources live in a static library
-    PreloadSplashPicture();
     TApplication app(argc, argv);
     app.setQuitOnLastWindowClosed(false);
 

@@ -10,23 +10,8 @@
 #include <QLabel>
 #include <QRegion>
 #include <QWindow>
-#include <future>
 
 namespace orvelle {
-
-namespace {
-std::future<QImage> gSplashPicture;
-
-QImage SplashPicture()
-{
-    return gSplashPicture.valid() ? gSplashPicture.get() : QImage(":/splash.png");
-}
-} // namespace
-
-void PreloadSplashPicture()
-{
-    gSplashPicture = std::async(std::launch::async, [] { return QImage(":/splash.png", "PNG"); });
-}
 
 TForm2::TForm2(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -39,7 +24,7 @@ TForm2::TForm2(QWidget* parent)
     Image1->setObjectName("Image1");
     Image1->setGeometry(-1, 0, 481, 481);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap::fromImage(SplashPicture()));
+    Image1->setPixmap(QPixmap(":/splash.png"));
 
     Label1 = new QLabel(kApplicationTitle, this);
     Label1->setObjectName("Label1");

@@ -23,8 +23,4 @@ class TForm2 : public QWidget {
     bool eventFilter(QObject* watched, QEvent* event) override;
 };
 
-// Starts decoding the splash picture on another thread; called first thing in main, it is ready
-// by the time the application object is.
-void PreloadSplashPicture();
-
 } // namespace orvelle

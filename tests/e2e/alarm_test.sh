@@ -10,13 +10,6 @@ conf="$XDG_CONFIG_HOME/Orvelle/Orvelle.conf"
 write_conf() { # write_conf ALARM-DATE MESSAGE: the window shows at once, with no info box
   printf '[General]\nMinimizeToTray=0\nDisplayInfoAtStartup=0\nAlarmDate=%s\nAlarmMessage=%s\n' "$1" "$2" >"$conf"
 }
-clipboard() { xclip -selection clipboard -o 2>/dev/null; }
-has_clipboard() { [ -n "$(clipboard)" ]; }
-copied() { # copied KEYS...: the clipboard after the keys, once they have filled it
-  xclip -selection clipboard -i /dev/null
-  xdotool key "$@"
-  wait_for has_clipboard && clipboard
-}
 copied_text() { # copied_text WINDOW X Y: clicks into a text box there, copies all of it
   xdotool mousemove --sync --window "$1" "$2" "$3" click 1
   copied ctrl+a ctrl+c

@@ -25,3 +25,14 @@ wait_for() { # wait_for COMMAND... : up to 20 s on a busy machine
 visible() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1; }
 has_visible() { [ -n "$(visible "$1")" ]; }
 finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; }
+clipboard() { xclip -selection clipboard -o 2>/dev/null; }
+# copied KEYS...: what the keys put on the clipboard. A marker is put there first, so that text
+# left from before is never taken for the new; xclip serves it from the background, holding none
+# of our pipes (a command substitution would wait for it).
+copied() {
+  local marker="nothing copied $RANDOM"
+  printf '%s' "$marker" | xclip -selection clipboard -i >/dev/null 2>&1
+  wait_for eval '[ "$(clipboard)" = "$marker" ]'
+  xdotool key "$@"
+  wait_for eval '[ -n "$(clipboard)" ] && [ "$(clipboard)" != "$marker" ]' && clipboard
+}

@@ -28,7 +28,7 @@ new_app() { # new_app: a program folder and a fresh home; sets app, HOME, XDG_*
 start() { "${as_user[@]}" "$app/orvelle" & pid=$!; pids+=($pid); }
 box_text() { # box_text WINDOW: the error box's text, copied with Ctrl+C
   xdotool windowfocus --sync "$1" 2>/dev/null
-  printf '' | xclip -selection clipboard 2>/dev/null
+  printf '' | xclip -selection clipboard >/dev/null 2>&1 # in the background, holding no pipe of ours
   xdotool key ctrl+c
   wait_for bash -c '[ -n "$(xclip -selection clipboard -o 2>/dev/null)" ]'
   xclip -selection clipboard -o 2>/dev/null
