@@ -1,7 +1,7 @@
 // Renders assets/splash.svg onto the splash's key colour and writes the 24-bit picture the program
 // shows. The edge is cut hard, pixel by pixel: a blended edge would hold near-key colours that the
 // window's shape cannot cut away.
-//   render_splash assets/splash.svg assets/splash.png
+//   render_splash assets/splash.svg assets/splash.ppm
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
@@ -12,7 +12,7 @@ int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
     if (argc != 3) {
-        std::fprintf(stderr, "usage: render_splash SOURCE.svg PICTURE.png\n");
+        std::fprintf(stderr, "usage: render_splash SOURCE.svg PICTURE.ppm\n");
         return 2;
     }
     QSvgRenderer svg(QString::fromLocal8Bit(argv[1]));

@@ -9,9 +9,27 @@
 #include <QEvent>
 #include <QLabel>
 #include <QRegion>
+#include <QResource>
 #include <QWindow>
 
 namespace orvelle {
+
+namespace {
+
+// The picture is kept as an uncompressed binary PPM, so it is shown straight from the program's own
+// pages: nothing is decoded before the first window. Any other file still loads, only slower.
+QImage SplashPicture()
+{
+    const QByteArray header("P6\n480 480\n255\n");
+    const QResource resource(":/splash.ppm");
+    const qint64 size = header.size() + 480 * 480 * 3;
+    if (resource.compressionAlgorithm() == QResource::NoCompression && resource.size() == size &&
+        QByteArrayView(resource.data(), header.size()) == header)
+        return QImage(resource.data() + header.size(), 480, 480, 480 * 3, QImage::Format_RGB888);
+    return QImage(":/splash.ppm").convertToFormat(QImage::Format_RGB888);
+}
+
+} // namespace
 
 TForm2::TForm2(QWidget* parent)
     : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
@@ -24,24 +42,29 @@ TForm2::TForm2(QWidget* parent)
     Image1->setObjectName("Image1");
     Image1->setGeometry(-1, 0, 481, 481);
     Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Image1->setPixmap(QPixmap(":/splash.png"));
+    const QImage picture = SplashPicture();
+    Image1->setPixmap(QPixmap::fromImage(picture));
 
-    Label1 = new QLabel(kApplicationTitle, this);
+    // The title gets its text once the window is on screen: the first text drawn sets up the fonts,
+    // which takes longer than all the rest of the splash.
+    Label1 = new QLabel(this);
     Label1->setObjectName("Label1");
     Label1->setGeometry(128, 352, 207, 19);
     QFont font("Arial");
     font.setPixelSize(16);
     font.setBold(true);
     Label1->setFont(font);
-    Label1->setStyleSheet("color: white; background: transparent;");
+    QPalette palette = Label1->palette();
+    palette.setColor(QPalette::WindowText, Qt::white);
+    Label1->setPalette(palette);
 
-    FormCreate();
+    FormCreate(picture);
     CentreOnScreen(this);
 }
 
-void TForm2::FormCreate()
+void TForm2::FormCreate(const QImage& picture)
 {
-    const QImage picture = Image1->pixmap().toImage().convertToFormat(QImage::Format_BGR888);
+    // The key colour reads the same in RGB and BGR order.
     QList<QRect> rects;
     for (const TRect& r :
          ScanShape({picture.constBits(), picture.width(), picture.height(), picture.bytesPerLine()}))
@@ -60,6 +83,7 @@ void TForm2::ShowNow()
     qApp->installEventFilter(this);
     show();
     QApplication::processEvents();
+    Label1->setText(kApplicationTitle);
     repaint();
 }
 

@@ -2,6 +2,7 @@
 // The splash: a borderless round window shown while the program starts.
 #include <QWidget>
 
+class QImage;
 class QLabel;
 
 namespace orvelle {
@@ -15,7 +16,7 @@ class TForm2 : public QWidget {
     QLabel* Label1;
 
     // Builds the window's shape from the picture: every key-coloured pixel is cut away.
-    void FormCreate();
+    void FormCreate(const QImage& picture);
     // Start-up: on screen and painted at once, before any event loop runs.
     void ShowNow();
 

@@ -1,10 +1,13 @@
+#include "common/application_title.h"
 #include "common/error_box.h"
 #include "dialogs/splash.h"
 #include "dialogs/splash_shape.h"
 #include "gui/modal.h"
 
 #include <QImage>
+#include <QLabel>
 #include <QRegion>
+#include <QResource>
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -13,7 +16,9 @@ using namespace orvelle::test;
 
 TEST(Splash, ThePictureIsADiscOnTheKeyColour)
 {
-    const QImage picture = QImage(":/splash.png").convertToFormat(QImage::Format_BGR888);
+    // Kept uncompressed, so the splash shows it without decoding.
+    EXPECT_EQ(QResource(":/splash.ppm").compressionAlgorithm(), QResource::NoCompression);
+    const QImage picture = QImage(":/splash.ppm").convertToFormat(QImage::Format_BGR888);
     ASSERT_EQ(picture.size(), QSize(480, 480));
     for (const QPoint corner : {QPoint(0, 0), QPoint(479, 0), QPoint(0, 479), QPoint(479, 479)})
         EXPECT_EQ(picture.pixel(corner), qRgb(255, 0, 255)) << corner.x() << "," << corner.y();
@@ -42,6 +47,7 @@ TEST(Splash, AWindowOpenedDuringStartUpComesAboveIt)
 {
     TForm2 splash;
     splash.ShowNow();
+    EXPECT_EQ(splash.Label1->text(), kApplicationTitle);
     ASSERT_TRUE(splash.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     bool onTop = true;
     ExpectModal box("Orvelle of Saints", [&](QDialog& d) {
