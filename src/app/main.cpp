@@ -41,7 +41,9 @@ int main(int argc, char** argv)
     THiddenForm hiddenForm;
     auto splash = std::make_unique<TForm2>();
     splash->ShowNow();
-    app.setWindowIcon(ApplicationIcon()); // after the splash, which needs none
+    // Giving windows their icon decodes every size of it: that waits until the first events are
+    // handled, after the first windows are up.
+    QMetaObject::invokeMethod(&app, [&app] { app.setWindowIcon(ApplicationIcon()); }, Qt::QueuedConnection);
 
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();
