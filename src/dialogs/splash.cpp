@@ -81,7 +81,14 @@ void TForm2::ShowNow()
     // A window that comes up during start-up (the alarm reminder, an error box) must not be hidden
     // behind the splash, which otherwise stays above everything.
     qApp->installEventFilter(this);
+    // The bare window goes on screen first and the picture and title join it before its first
+    // paint: shown along with it, they would hold it back by some milliseconds.
+    const QList<QWidget*> parts{Image1, Label1};
+    for (QWidget* part : parts)
+        part->hide();
     show();
+    for (QWidget* part : parts)
+        part->show();
     QApplication::processEvents();
     Label1->setText(kApplicationTitle);
     repaint();

@@ -48,6 +48,7 @@ TEST(Splash, AWindowOpenedDuringStartUpComesAboveIt)
     TForm2 splash;
     splash.ShowNow();
     EXPECT_EQ(splash.Label1->text(), kApplicationTitle);
+    EXPECT_TRUE(splash.Image1->isVisible() && splash.Label1->isVisible());
     ASSERT_TRUE(splash.windowHandle()->flags() & Qt::WindowStaysOnTopHint);
     bool onTop = true;
     ExpectModal box("Orvelle of Saints", [&](QDialog& d) {
