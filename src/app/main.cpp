@@ -27,6 +27,18 @@
 
 using namespace orvelle;
 
+namespace {
+// Dialogs that nothing at start-up shows are made when first opened, and kept.
+template <class T> std::function<T*()> OnFirstUse(std::unique_ptr<T>& dialog)
+{
+    return [&dialog] {
+        if (!dialog)
+            dialog = std::make_unique<T>();
+        return dialog.get();
+    };
+}
+} // namespace
+
 int main(int argc, char** argv)
 {
     Q_INIT_RESOURCE(orvelle); // the resources live in a static library
@@ -64,8 +76,8 @@ int main(int argc, char** argv)
 
     TForm4 form4(services.Clock);
     form1.SetForm4(&form4, alarmReadable);
-    TForm5 form5;
-    form1.SetForm5(&form5);
+    std::unique_ptr<TForm5> form5;
+    form1.SetForm5(OnFirstUse(form5));
 
     form1.setWindowTitle(QString("Orvelle - ") + kHomePage);
 
@@ -76,10 +88,10 @@ int main(int argc, char** argv)
     // End-to-end tests print to a PDF file instead of a printer.
     if (const QString pdf = qEnvironmentVariable("ORVELLE_PRINT_TO_PDF"); !pdf.isEmpty())
         printForm.PrintToFile(pdf);
-    TFormFind formFind;
-    form1.SetFormFind(&formFind);
-    TFrmAbout frmAbout;
-    form1.SetFrmAbout(&frmAbout);
+    std::unique_ptr<TFormFind> formFind;
+    form1.SetFormFind(OnFirstUse(formFind));
+    std::unique_ptr<TFrmAbout> frmAbout;
+    form1.SetFrmAbout(OnFirstUse(frmAbout));
     splash.reset();
 
     const bool clickedAway = form1.DisplayInfoAtStartup() && RunInfoBox(*form1.SaintsData(), clock.Now());

@@ -337,16 +337,23 @@ void TForm1::RestoreAppExecute()
     activateWindow();
 }
 
+namespace {
+template <class T> T* Made(const std::function<T*()>& make)
+{
+    return make ? make() : nullptr;
+}
+} // namespace
+
 void TForm1::AboutExecute()
 {
-    if (FFrmAbout)
-        ExecModal(*FFrmAbout);
+    if (TFrmAbout* about = Made(FFrmAbout))
+        ExecModal(*about);
 }
 
 void TForm1::ShowLicenseExecute()
 {
     // Refusing the agreement ends the program, even when it would otherwise stay in the tray.
-    if (FForm5 && ExecModal(*FForm5) != QDialog::Accepted)
+    if (TForm5* license = Made(FForm5); license && ExecModal(*license) != QDialog::Accepted)
         ShutdownExecute();
 }
 
@@ -516,11 +523,12 @@ void TForm1::FindFeastsExecute()
 
 void TForm1::FindSaintExecute()
 {
-    if (!FFormFind || ExecModal(*FFormFind) != QDialog::Accepted)
+    TFormFind* formFind = Made(FFormFind);
+    if (!formFind || ExecModal(*formFind) != QDialog::Accepted)
         return;
     TSaintRefs results;
-    const TDateTime date = FFormFind->GetSearchDate();
-    FSaintsData->FindSaints(FFormFind->GetSearchName(), FFormFind->GetSearchProfile(), results, date);
+    const TDateTime date = formFind->GetSearchDate();
+    FSaintsData->FindSaints(formFind->GetSearchName(), formFind->GetSearchProfile(), results, date);
     TMessageBox box(QMessageBox::NoIcon, "Search result", QString::number(results.size()) + " entries found.",
                     QMessageBox::Ok, this);
     ExecModal(box);

@@ -5,6 +5,7 @@
 #include "data/saints_data.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -43,9 +44,13 @@ class TForm1 : public QWidget {
     void FormCreate(const QString& dataPath);
     // Windows created later in start-up that the commands use.
     void SetDayInfo(TDayInfo* dayInfo);
-    void SetFormFind(TFormFind* formFind) { FFormFind = formFind; }
-    void SetForm5(TForm5* form5) { FForm5 = form5; }
-    void SetFrmAbout(TFrmAbout* frmAbout) { FFrmAbout = frmAbout; }
+    // These three may instead be made on first use, so that start-up does not wait for them.
+    void SetFormFind(std::function<TFormFind*()> make) { FFormFind = std::move(make); }
+    void SetForm5(std::function<TForm5*()> make) { FForm5 = std::move(make); }
+    void SetFrmAbout(std::function<TFrmAbout*()> make) { FFrmAbout = std::move(make); }
+    void SetFormFind(TFormFind* formFind) { SetFormFind([formFind] { return formFind; }); }
+    void SetForm5(TForm5* form5) { SetForm5([form5] { return form5; }); }
+    void SetFrmAbout(TFrmAbout* frmAbout) { SetFrmAbout([frmAbout] { return frmAbout; }); }
     // The alarm dialog; storedAlarmReadable is false when start-up met a stored alarm it could not
     // read, which "Set Alarm..." then leaves unread so that OK can replace it.
     void SetForm4(TForm4* form4, bool storedAlarmReadable);
@@ -139,9 +144,9 @@ class TForm1 : public QWidget {
     QSystemTrayIcon* FTrayIcon = nullptr;
     TFind_Feast* FFind_Feast = nullptr;
     TDayInfo* FDayInfo = nullptr;
-    TFormFind* FFormFind = nullptr;
-    TForm5* FForm5 = nullptr;
-    TFrmAbout* FFrmAbout = nullptr;
+    std::function<TFormFind*()> FFormFind;
+    std::function<TForm5*()> FForm5;
+    std::function<TFrmAbout*()> FFrmAbout;
     TForm4* FForm4 = nullptr;
     bool FStoredAlarmReadable = true;
     TPrintForm* FPrintForm = nullptr;

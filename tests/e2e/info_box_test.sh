@@ -70,6 +70,25 @@ main=""; until_true eval 'main=$(visible "^Orvelle - www\\.orvelle\\.example$")'
 check "after the click the main window appears, named after the home page" test -n "$main"
 check "and the box is gone" eval '! info_box >/dev/null'
 
+# The dialogs made on first use open from their commands.
+if [ -n "$main" ]; then
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key alt+h Return
+  about=""; until_true eval 'about=$(visible "^About$")'
+  check "Help, About opens the About box" test -n "$about"
+  xdotool key Return
+  check "and OK closes it" until_true eval '! has_visible "^About$"'
+  xdotool windowfocus --sync "$main" 2>/dev/null
+  xdotool key alt+f Down Return
+  find=""; until_true eval 'find=$(visible "^Find$")'
+  check "Find, Find Saint... opens the search" test -n "$find"
+  if [ -n "$find" ]; then
+    read -r x y <<<"$(geometry "$find")"
+    xdotool mousemove $((x + 184 + 37)) $((y + 184 + 12)) click 1
+  fi
+  check "and Cancel closes it" until_true eval '! has_visible "^Find$"'
+fi
+
 # Refusing the licence ends the program although the tray setting would keep it.
 if [ -n "$main" ]; then
   xdotool windowfocus --sync "$main" 2>/dev/null
