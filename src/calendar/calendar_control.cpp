@@ -7,11 +7,14 @@
 
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QLocale>
-#include <array>
 #include <QMouseEvent>
 #include <QPainter>
+#include <array>
+#include <cmath>
 #include <exception>
+#include <string>
 
 namespace orvelle {
 
@@ -250,31 +253,49 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
 
     // No table loaded: nothing to count, so the cells show no number.
     SelectFont(painter, FDayInfoFont);
-    const int lineHeight = painter.fontMetrics().height();
+    const QFontMetrics metrics = painter.fontMetrics();
+    const TCountDigits& digits = CountDigits();
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
     for (unsigned n = 1; n <= whole; ++n)
         if (saints[n - 1]) {
+            const std::string count = std::to_string(saints[n - 1]->size());
+            qreal width = 0;
+            for (char d : count)
+                width += digits.Advances[d - '0'];
             const TGridRect cell = g.DayCell(n);
-            const TCountText& count = CountText(saints[n - 1]->size(), painter);
-            painter.drawStaticText(QPoint(cell.Left + (cw - count.Advance) / 2, cell.Top + (rh - lineHeight) / 2),
-                                   count.Text);
+            qreal x = cell.Left + (cw - static_cast<int>(std::lround(width))) / 2;
+            const int baseline = cell.Top + (rh - metrics.height()) / 2 + metrics.ascent();
+            for (char d : count) {
+                glyphs.append(digits.Glyphs[d - '0']);
+                positions.append(QPointF(x, baseline));
+                x += digits.Advances[d - '0'];
+            }
         }
+    if (!glyphs.isEmpty()) {
+        QGlyphRun run;
+        run.setRawFont(digits.Raw);
+        run.setGlyphIndexes(glyphs);
+        run.setPositions(positions);
+        painter.drawGlyphRun(QPointF(0, 0), run);
+    }
     if (failure)
         std::rethrow_exception(failure);
 }
 
-const TCalendarControl::TCountText& TCalendarControl::CountText(size_t count, QPainter& painter)
+const TCalendarControl::TCountDigits& TCalendarControl::CountDigits()
 {
-    if (FCountFont != FDayInfoFont.Font) {
-        FCountTexts.clear();
-        FCountFont = FDayInfoFont.Font;
+    if (FCountDigits.Font != FDayInfoFont.Font || !FCountDigits.Raw.isValid()) {
+        FCountDigits.Font = FDayInfoFont.Font;
+        FCountDigits.Raw = QRawFont::fromFont(FDayInfoFont.Font);
+        const QList<quint32> glyphs = FCountDigits.Raw.glyphIndexesForString("0123456789");
+        const QList<QPointF> advances = FCountDigits.Raw.advancesForGlyphIndexes(glyphs);
+        for (int i = 0; i < 10 && i < glyphs.size() && i < advances.size(); ++i) {
+            FCountDigits.Glyphs[i] = glyphs[i];
+            FCountDigits.Advances[i] = advances[i].x();
+        }
     }
-    if (const auto found = FCountTexts.find(count); found != FCountTexts.end())
-        return found->second;
-    const QString text = QString::number(count);
-    QStaticText laidOut(text);
-    laidOut.setTextFormat(Qt::PlainText);
-    laidOut.prepare(painter.transform(), FCountFont);
-    return FCountTexts.emplace(count, TCountText{laidOut, painter.fontMetrics().horizontalAdvance(text)}).first->second;
+    return FCountDigits;
 }
 
 void TCalendarControl::paintEvent(QPaintEvent*)

@@ -9,9 +9,10 @@
 
 #include <QColor>
 #include <QFont>
-#include <QStaticText>
+#include <QRawFont>
 #include <QString>
 #include <QWidget>
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -123,15 +124,17 @@ class TCalendarControl : public QWidget {
     void ReportPaintError(const QString& message);
 
     TCalendarFont FDayInfoFont;
-    // The saint counts laid out once for the day-info font: a month paints the same few numbers.
-    struct TCountText {
-        QStaticText Text;
-        int Advance;
+    // The digits of the day-info font, looked up once: a month's saint counts are then drawn as
+    // one run of glyphs.
+    struct TCountDigits {
+        QFont Font;
+        QRawFont Raw;
+        std::array<quint32, 10> Glyphs{};
+        std::array<qreal, 10> Advances{};
     };
-    const TCountText& CountText(size_t count, QPainter& painter);
-    std::map<size_t, TCountText> FCountTexts; // only the counts met: a day may hold any number
+    const TCountDigits& CountDigits();
+    TCountDigits FCountDigits;
 
-    QFont FCountFont;
     QColor FBackgroundColor;
     QColor FGridColor;
     uint16_t FGridWidth = 0;
