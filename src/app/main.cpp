@@ -55,7 +55,8 @@ int main(int argc, char** argv)
     splash->ShowNow();
     // Giving windows their icon decodes every size of it: that waits until the first events are
     // handled, after the first windows are up.
-    QMetaObject::invokeMethod(&app, [&app] { app.setWindowIcon(ApplicationIcon()); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &app, [&app] { app.setWindowIcon(ApplicationIcon()); }, Qt::QueuedConnection);
 
     TSystemClock clock;
     const std::unique_ptr<TRegistry> registry = CreateUserRegistry();

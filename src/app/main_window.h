@@ -48,9 +48,18 @@ class TForm1 : public QWidget {
     void SetFormFind(std::function<TFormFind*()> make) { FFormFind = std::move(make); }
     void SetForm5(std::function<TForm5*()> make) { FForm5 = std::move(make); }
     void SetFrmAbout(std::function<TFrmAbout*()> make) { FFrmAbout = std::move(make); }
-    void SetFormFind(TFormFind* formFind) { SetFormFind([formFind] { return formFind; }); }
-    void SetForm5(TForm5* form5) { SetForm5([form5] { return form5; }); }
-    void SetFrmAbout(TFrmAbout* frmAbout) { SetFrmAbout([frmAbout] { return frmAbout; }); }
+    void SetFormFind(TFormFind* formFind)
+    {
+        SetFormFind([formFind] { return formFind; });
+    }
+    void SetForm5(TForm5* form5)
+    {
+        SetForm5([form5] { return form5; });
+    }
+    void SetFrmAbout(TFrmAbout* frmAbout)
+    {
+        SetFrmAbout([frmAbout] { return frmAbout; });
+    }
     // The alarm dialog; storedAlarmReadable is false when start-up met a stored alarm it could not
     // read, which "Set Alarm..." then leaves unread so that OK can replace it.
     void SetForm4(TForm4* form4, bool storedAlarmReadable);
