@@ -2,17 +2,12 @@
 // The month grid of the calendar control without a screen: seven columns (Sunday first) and six
 // week rows under a header, the cell of each day and the day under a point.
 #include "common/date.h"
+#include "common/rect.h"
 
 namespace orvelle {
 
-// Left and top inclusive, right and bottom exclusive: (x1, y1, x2, y2) covers x1..x2-1, y1..y2-1.
-struct TGridRect {
-    int Left = 0;
-    int Top = 0;
-    int Right = 0;
-    int Bottom = 0;
-    bool operator==(const TGridRect&) const = default;
-};
+// A cell or a line of the grid: (x1, y1, x2, y2) covers x1..x2-1, y1..y2-1.
+using TGridRect = TRect;
 
 // The first pixel covered by a pen of the given width centred on pixel `at` (width 0 draws one pixel).
 int PenStart(int at, int penWidth);
