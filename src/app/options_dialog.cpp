@@ -1,7 +1,5 @@
 #include "app/options_dialog.h"
 
-#include "common/qt_bridge.h"
-
 #include <QCheckBox>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -14,10 +12,7 @@ TFrmOptions::TFrmOptions(const TServices& services, QWidget* parent)
                       Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       FServices(services)
 {
-    setObjectName("FrmOptions");
-    setWindowTitle("Options");
-    setFixedSize(311, 234);
-    setFont(DialogFont());
+    SetUpForm("FrmOptions", "Options", 311, 234);
     move(579, 377);
 
     GroupBox1 = new TFramedGroup(this, "GroupBox1", "Options", 8, 8, 297, 185);

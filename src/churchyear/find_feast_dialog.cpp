@@ -40,10 +40,7 @@ TFind_Feast::TFind_Feast(QWidget* parent)
     : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("Find_Feast");
-    setWindowTitle("Find Feast...");
-    setFixedSize(523, 305);
-    setFont(DialogFont());
+    SetUpForm("Find_Feast", "Find Feast...", 523, 305);
 
     RadioGroup1 = new TFramedGroup(this, "RadioGroup1", "Select a feast :", 8, 8, 505, 153);
     // Four columns of four, filled column by column.

@@ -29,6 +29,14 @@ void TNoCancelDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+void TNoCancelDialog::SetUpForm(const char* name, const QString& caption, int width, int height)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    setFixedSize(width, height);
+    setFont(DialogFont());
+}
+
 bool TNoCancelDialog::event(QEvent* event)
 {
     // Before the first showing, where Qt would make the first push button the default.

@@ -21,6 +21,8 @@ class TNoCancelDialog : public QDialog {
     using QDialog::QDialog;
 
   protected:
+    // What every form sets first: its name, caption, fixed client size and the dialog font.
+    void SetUpForm(const char* name, const QString& caption, int width, int height);
     bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
 };

@@ -1,7 +1,6 @@
 #include "dialogs/about_dialog.h"
 
 #include "common/application_title.h"
-#include "common/qt_bridge.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -34,10 +33,7 @@ TFrmAbout::TFrmAbout(QWidget* parent)
     : TNoCancelDialog(parent,
                       Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName("FrmAbout");
-    setWindowTitle("About");
-    setFixedSize(312, 146);
-    setFont(DialogFont());
+    SetUpForm("FrmAbout", "About", 312, 146);
 
     GroupBox1 = new TFramedGroup(this, "GroupBox1", "", 8, 8, 297, 129);
 

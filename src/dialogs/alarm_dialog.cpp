@@ -77,10 +77,7 @@ TForm4::TForm4(const TClock& clock, QWidget* parent)
     : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("Form4");
-    setWindowTitle("Place an alarm...");
-    setFixedSize(306, 225);
-    setFont(DialogFont());
+    SetUpForm("Form4", "Place an alarm...", 306, 225);
 
     GroupBox1 = new TFramedGroup(this, "GroupBox1", "Date", 8, 8, 289, 57);
     DateTimePicker1 = Named(GroupBox1->Place(new TDatePicker(GroupBox1), 56, 24, 186, 21), "DateTimePicker1");

@@ -3,7 +3,6 @@
 #include "common/clock.h"
 #include "common/error_box.h"
 #include "common/modal.h"
-#include "common/qt_bridge.h"
 #include "dialogs/alarm_dialog.h"
 #include "dialogs/alarm_rule.h"
 
@@ -17,10 +16,7 @@ TFormAlarmReminder::TFormAlarmReminder(QWidget* parent)
                                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint |
                                   Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("FormAlarmReminder");
-    setWindowTitle("Alarm!");
-    setFixedSize(204, 170);
-    setFont(DialogFont());
+    SetUpForm("FormAlarmReminder", "Alarm!", 204, 170);
 
     Memo1 = new TMessageMemo(this);
     Memo1->setObjectName("Memo1");

@@ -17,11 +17,8 @@ TFormFind::TFormFind(QWidget* parent)
     : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("FormFind");
-    setWindowTitle("Find");
-    setFixedSize(273, 218);
+    SetUpForm("FormFind", "Find", 273, 218);
     move(333, 452);
-    setFont(DialogFont());
 
     // Created in tab order: the buttons first, then the criteria from top to bottom.
     Button1 = new QPushButton("OK", this);

@@ -2,7 +2,6 @@
 
 #include "common/error_box.h"
 #include "common/modal.h"
-#include "common/qt_bridge.h"
 #include "data/saints_data.h"
 #include "views/saint_views.h"
 
@@ -29,10 +28,7 @@ TForm3::TForm3(QWidget* parent)
     : TNoCancelDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
                                   Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
-    setObjectName("Form3");
-    setWindowTitle("Orvelle");
-    setFixedSize(237, 282);
-    setFont(DialogFont());
+    SetUpForm("Form3", "Orvelle", 237, 282);
     QPalette face = palette();
     face.setColor(QPalette::Window, face.color(QPalette::Button));
     // Disabled only so that it takes no input: the text keeps the window-text colour.

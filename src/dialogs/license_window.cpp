@@ -1,7 +1,5 @@
 #include "dialogs/license_window.h"
 
-#include "common/qt_bridge.h"
-
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -12,10 +10,7 @@ TForm5::TForm5(QWidget* parent)
     : TNoCancelDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint)
 {
-    setObjectName("Form5");
-    setWindowTitle("License");
-    setFixedSize(379, 336);
-    setFont(DialogFont());
+    SetUpForm("Form5", "License", 379, 336);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName("Memo1");

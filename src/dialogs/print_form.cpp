@@ -39,10 +39,7 @@ TPrintForm::TPrintForm(TDayInfo& dayInfo, QWidget* parent)
                                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint),
       FDayInfo(dayInfo)
 {
-    setObjectName("PrintForm");
-    setWindowTitle("PrintForm");
-    setFixedSize(456, 262);
-    setFont(DialogFont());
+    SetUpForm("PrintForm", "PrintForm", 456, 262);
 
     auto* group = new TFramedGroup(this, "GroupBox1", "Select what to print", 8, 8, 441, 209);
     GroupBox1 = group;
