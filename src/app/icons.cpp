@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kToolbarImages[8] = {"exit",  "shutdown",   "options",    "about",
                                            "print", "find_feast", "find_saint", "alarm"};
 
-// The PNGs are drawn from the SVG sources beforehand (tools/render_icons). QIcon would read every
+// The PNGs are drawn from the SVG sources beforehand (tools/render_pictures). QIcon would read every
 // file as it is added; this engine reads them when the icon is first drawn.
 class TPngsOnDemand : public QIconEngine {
   public:
