@@ -21,8 +21,9 @@ start() {
   FIRST="" FIRST_NAME="" SEEN=0
   for _ in $(seq 200); do
     local windows
+    # A window gone since the search (the splash closing) has no name to read: it is skipped.
     windows=$(for w in $(xdotool search --onlyvisible --pid "$PID" 2>/dev/null); do
-      [ "$(xdotool getwindowname "$w" 2>/dev/null)" != "Starting Orvelle" ] && echo "$w"
+      name=$(xdotool getwindowname "$w" 2>/dev/null) && [ "$name" != "Starting Orvelle" ] && echo "$w"
     done)
     if [ -n "$windows" ]; then
       FIRST=$(head -n 1 <<<"$windows") SEEN=$(wc -l <<<"$windows")
