@@ -254,6 +254,7 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
     // No table loaded: nothing to count, so the cells show no number.
     SelectFont(painter, FDayInfoFont);
     const QFontMetrics metrics = painter.fontMetrics();
+    const int baselineInRow = (rh - metrics.height()) / 2 + metrics.ascent();
     const TCountDigits& digits = CountDigits();
     QList<quint32> glyphs;
     QList<QPointF> positions;
@@ -265,7 +266,7 @@ void TCalendarControl::Paint(QPainter& painter, const QRect& area)
                 width += digits.Advances[d - '0'];
             const TGridRect cell = g.DayCell(n);
             qreal x = cell.Left + (cw - static_cast<int>(std::lround(width))) / 2;
-            const int baseline = cell.Top + (rh - metrics.height()) / 2 + metrics.ascent();
+            const int baseline = cell.Top + baselineInRow;
             for (char d : count) {
                 glyphs.append(digits.Glyphs[d - '0']);
                 positions.append(QPointF(x, baseline));
