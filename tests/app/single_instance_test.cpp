@@ -2,12 +2,20 @@
 #include "platform/single_instance.h"
 
 #include <QSignalSpy>
+#include <QScopeGuard>
+#include <QTemporaryDir>
 
 using namespace orvelle;
 using namespace orvelle::test;
 
 TEST(SingleInstance, SecondClaimFailsAndActivatesTheFirst)
 {
+    // A folder of its own, so no other copy of this test, run beside it, holds the claim.
+    QTemporaryDir runtime;
+    ASSERT_TRUE(runtime.isValid());
+    const QByteArray oldRuntime = qgetenv("XDG_RUNTIME_DIR");
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toLocal8Bit());
+    const auto restore = qScopeGuard([&] { qputenv("XDG_RUNTIME_DIR", oldRuntime); });
     SingleInstance first;
     ASSERT_TRUE(first.Claim());
     QSignalSpy activations(&first, &SingleInstance::ActivationRequested);
