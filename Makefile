@@ -30,12 +30,14 @@ test-windows:
 	@tools/test-windows.sh build-windows
 
 # The paintings run in interleaved repetitions: a load that comes and goes falls on both alike.
+# Their instruction counts follow, which no load moves.
 bench: deps
 	cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVELLE_BENCH=ON -DORVELLE_TESTS=OFF -DORVELLE_FUZZ=OFF
 	cmake --build build-bench -j$(JOBS)
 	build-bench/bench/orvelle_bench
 	build-bench/bench/orvelle_paint_bench --benchmark_repetitions=10 --benchmark_enable_random_interleaving=true \
 	  --benchmark_report_aggregates_only=true
+	tools/paint-instructions.sh build-bench/bench/orvelle_paint_bench 100
 	tools/startup-bench.sh build-bench 20
 
 # Fuzzing: the saints table for SECONDS, the settings reader for SETTINGS_SECONDS; what finds new

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=("$@")
 [ $# -gt 0 ] || packages=(cmake ninja-build g++ make pkg-config qt6-base-dev qt6-svg-dev libgl-dev libgtest-dev libgmock-dev
           libbenchmark-dev xvfb xauth xdotool xclip x11-utils imagemagick fonts-liberation2 fonts-dejavu-core
-          trayer poppler-utils python3 python3-dateutil ${ORVELLE_EXTRA_PACKAGES:-})
+          trayer poppler-utils python3 python3-dateutil valgrind ${ORVELLE_EXTRA_PACKAGES:-})
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
