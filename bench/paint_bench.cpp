@@ -54,13 +54,8 @@ void BM_PaintMonthWithSaints(benchmark::State& state) { PaintMonth(state, true);
 BENCHMARK(BM_PaintMonthWithoutSaints)->MinTime(1.0);
 BENCHMARK(BM_PaintMonthWithSaints)->MinTime(1.0);
 
-// Named apart and kept apart (no merging of identical functions), so callgrind counts each alone.
-[[gnu::noipa]] void PaintWithoutSaints(MonthPainter& month, int times)
-{
-    for (int i = 0; i < times; ++i)
-        month.Paint();
-}
-[[gnu::noipa]] void PaintWithSaints(MonthPainter& month, int times)
+// One function a way, never merged (noipa), so callgrind counts each alone.
+template <bool WithSaints> [[gnu::noipa]] void PaintTimes(MonthPainter& month, int times)
 {
     for (int i = 0; i < times; ++i)
         month.Paint();
@@ -75,8 +70,8 @@ int main(int argc, char** argv)
     if (argc == 2 && std::strncmp(argv[1], kTimes, sizeof kTimes - 1) == 0) {
         const int times = std::stoi(argv[1] + sizeof kTimes - 1);
         MonthPainter without(false), with(true);
-        PaintWithoutSaints(without, times);
-        PaintWithSaints(with, times);
+        PaintTimes<false>(without, times);
+        PaintTimes<true>(with, times);
         return 0;
     }
     benchmark::Initialize(&argc, argv);
